@@ -1,0 +1,153 @@
+// The processing engine: one run over one exchange file, for one program's pack.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "engine/pack.hpp"
+#include "model/vse.hpp"
+
+namespace vse {
+
+enum visuVSE { noVisu = 0, infVisu = 1, dgVisu = 2 };
+
+// Outcomes of reading one line.
+enum dvranFgetsRet { DVRAN_EOF, DVRAN_DOS, DVRAN_UNIX, DVRAN_MAC, DVRAN_LONGNULLE, DVRAN_CTRLZ };
+
+// Line-end formats of a file (not yet known: -1).
+inline constexpr int FORMAT_INCONNU = -1;
+inline constexpr int FORMAT_DOS = 1;
+inline constexpr int FORMAT_UNIX = 2;
+inline constexpr int FORMAT_MAC = 3;
+
+// The log texts of the global stops (Latin-1).
+namespace msg {
+inline constexpr const char* IG002 =
+    "IG002: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier d'erreur";
+inline constexpr const char* IG003 =
+    "IG003: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier temporaire \xe0 traiter";
+inline constexpr const char* IG004 =
+    "IG004: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier \xe0 \xe9" "mettre";
+inline constexpr const char* IG008 = "IG008: Differents formats de VSE (DOS, UNIX, MAC)";
+inline constexpr const char* IG009 =
+    "IG009: Donn\xe9" "es incorrectes ou absentes : impossible de renommer le fichier re\xe7u";
+inline constexpr const char* IG010 =
+    "IG010: Donn\xe9" "es incorrectes ou absentes : impossible de renommer le fichier \xe0 envoyer";
+inline constexpr const char* IG011 = "IG011: Donn\xe9" "es incorrectes ou absentes : VSE FICH n'existe pas";
+inline constexpr const char* IG014 = "IG014: Pas de VSE de base";
+inline constexpr const char* IG015 = "IG015: Pr\xe9sence de VSE de longueur nulle";
+inline constexpr const char* I073 = "I073 : Plus de 10000 enregistrements dans le fichier";
+inline constexpr const char* I099 = "I099 : Donn\xe9" "e absente : num\xe9ro du fichier \xe9mis";
+}  // namespace msg
+
+// File names: directory part, directory with its separator, file name.
+std::string nomDuRep(const std::string& chemin);
+std::string nomDuRep2(const std::string& chemin);
+std::string nomDuFic(const std::string& chemin);
+void strrevers(char* s);
+
+// The code between the first two '_' of a command-line word (at most 31 characters).
+std::string extraireC11(const char* mot);
+
+// One log line "Le JJ/MM/SSAA a HH:MM:SS : message", then the log is closed.
+void consigner(const char* erreur, std::FILE*& fp);
+// One trace line on the error stream.
+void tracer(const char* s);
+
+class Moteur {
+public:
+    explicit Moteur(const Pack& pack);
+    Moteur(const Moteur&) = delete;
+    Moteur& operator=(const Moteur&) = delete;
+    ~Moteur();
+
+    // The whole run: command line, files, line loop, answer. Returns the exit status.
+    int delvoran(int argc, char** argv);
+
+    // --- steps of the run, public so that they can be driven one by one ---
+
+    // Reads one line of fp_recu into tampon.
+    int dvranFgets();
+    // Cuts, checks and answers one line; its error count, or -2 when the run stopped.
+    int traitement(const char* ligne, int visu, int nombreDeVSE, int formatDuFichier);
+    // Applies a layout's rules to the values cut by it; the new error count.
+    int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
+                    const char* valE5, const char* premLettre);
+    // The ERRE VSE answering the current VSE with the given errors (256 characters).
+    void construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
+                          const valeurVSE* lvalEnteteVSE, const valeurVSE* lvalCorpsVSE,
+                          const int* lcodeErreur) const;
+    // Index of the dispatch entry of a VSE type (the closing entry when none).
+    int aiguiller(const char* e6) const;
+    // The view through which rules read the current line.
+    Vue vue() const;
+    const char* resoudre(const Dependance& d) const;
+
+    // --- run state ---
+    const Pack& pack;
+    int visu = noVisu;
+
+    std::string name_recu, name_emis, name_log, name_tmp_recu, name_tmp_emis, name_erre;
+    std::FILE* fp_recu = nullptr;
+    std::FILE* fp_emis = nullptr;
+    std::FILE* fp_erre = nullptr;
+    std::FILE* fp_log = nullptr;
+    char VSEDate[37] = {};
+    char bufC11[32] = {};
+
+    char tampon[2 * LG_VSE + 1] = {};
+    int codLong = 0;
+    int codCaract = 0;
+    int nbErreur = 0;
+    int codeErreur[MAX_ERREURS] = {};
+    int err_aux = 0;
+    int existDependanceVSEerr = 0;
+
+    int nombreDeVSE = 1;
+    int formatDuFichier = FORMAT_INCONNU;
+    int nbVSE_Err = 0;
+    int errFich = 0;
+    int codeFichErreur[MAX_ERREURS] = {};
+    char sauvEmetteur[9] = {};
+    char sauvRecepteur[9] = {};
+    char sauvCodeVSE[5] = {};
+    char sauvTypeVSE[4] = {};
+    int sauvCodeVSEerr = 0;
+    char sauvLienVSE[13] = {};
+    char sauvTamponVSE[LG_VSE + 1] = {};
+
+    char xdebug[LG_XDEBUG] = {};
+    valeurVSE valEnteteVSE[NB_ENTETE] = {};
+    valeurVSE valCorpsVSE[NB_CORPS] = {};
+    valeurVSE valFinVSE[NB_FIN] = {};
+    valeurVSE valFichEnteteVSE[NB_ENTETE] = {};
+    valeurVSE valFichCorpsVSE[NB_FICH_CORPS] = {};
+    valeurVSE valFichFinVSE[NB_FIN] = {};
+    vseCorps cp = {};
+
+private:
+    int verificationParametre(int argc, char** argv, int& premier);
+    int ouvrirFichiers();
+    int boucle();
+    int finDeTraitement();
+    int arret(const char* message);  // stop while reading lines: input given back
+    void ajouterErreur(int noErr);
+    void affichageVSE(const char* ligne, int visu);
+    void faireFinDeLigne(std::FILE* fp, int format) const;
+    void emettreVSE(const char* ligne, int format);
+    void faireVSEERR(const char* champC7, const char* champC8, int nbErreurPassee);
+    void faireTamponVSEERR(int codeErr, int itAiguil);
+    void identification(int itAiguil, const char*& c7, const char*& c8) const;
+    void ecrireFichierAccepte();
+    void ecrireReponseErreur();
+    int emettre(const std::string& name_emettre);
+    void nePasEmettre();
+    bool allCloseFile();
+    void prepareVSEDate();
+    void dependances(int itAiguil);
+};
+
+// main(argc, argv) of each program.
+int delvoran(const Pack& pack, int argc, char** argv);
+
+}  // namespace vse

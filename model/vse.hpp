@@ -1,0 +1,167 @@
+// Layout model of an exchange file record (VSE): field descriptors, dispatch
+// entries, value buffers and the view through which field rules read the
+// record being verified.
+#pragma once
+
+#include <cstddef>
+
+namespace vse {
+
+// A VSE is one line of 256 characters: header 1-62, body 63-230, trailer 231-256.
+inline constexpr int LG_VSE = 256;
+inline constexpr int LG_XDEBUG = 4096;
+inline constexpr int NB_ENTETE = 13;
+inline constexpr int NB_CORPS = 100;
+inline constexpr int NB_FIN = 5;
+inline constexpr int NB_FICH_CORPS = 9;
+inline constexpr int MAX_ERREURS = 10;
+
+// One cut field value: up to 256 characters and a terminating zero.
+struct valeurVSE {
+    char valeur[LG_VSE + 1];
+};
+
+// One allowed value, a zero-terminated text.
+using tValAutorise = const char*;
+
+// An allowed-value list and its number of entries.
+struct Liste {
+    const tValAutorise* v;
+    int n;
+};
+
+// Record types, in this order (ERTI before ERRE, SORT last).
+enum codeVSE : int {
+    ABAT, ACTI, ASSO, AVER, DETE, DETI, ECBO, ECHA, EGET, ENTR, ERTI, ERRE, EXP1, EXP2, FICH,
+    GROC, IMOC, IMPO, INFO, JALO, LIST, NAIS, NUMA, NVMN, PASS, PICO, RACO, RATA, REBO, SORT
+};
+
+// Body fields C1 to C100, and CINC for "no field".
+enum numCorpsVSE : int {
+    C1, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13, C14, C15, C16, C17, C18, C19, C20,
+    C21, C22, C23, C24, C25, C26, C27, C28, C29, C30, C31, C32, C33, C34, C35, C36, C37, C38,
+    C39, C40, C41, C42, C43, C44, C45, C46, C47, C48, C49, C50, C51, C52, C53, C54, C55, C56,
+    C57, C58, C59, C60, C61, C62, C63, C64, C65, C66, C67, C68, C69, C70, C71, C72, C73, C74,
+    C75, C76, C77, C78, C79, C80, C81, C82, C83, C84, C85, C86, C87, C88, C89, C90, C91, C92,
+    C93, C94, C95, C96, C97, C98, C99, C100,
+    CINC
+};
+
+enum numEnteteVSE : int { E1, E2, E3, E4, E5, E6, E7, E8, E9, E10, E11, E12, E13 };
+enum numFinVSE : int { F1, F2, F3, F4, F5 };
+
+// Named view of a slaughter-type record, filled from the line by getVseCorps.
+struct vseCorps {
+    char CODE_PAYS_BOV[3];
+    char NUME_NATI_BOV[64];
+    char CODE_RESULTAT[64];
+    char CODE_EXPLOIT_PROVENANCE[64];
+    char NUME_EXPLOIT_PROVENANCE[64];
+    char DATE_ENTREE_ABAT[64];
+    char DATE_ABATTAGE[64];
+    char NUME_TUERIE[64];
+    char POIDS_CARCASSE[64];
+    char CODE_PAYS_ABAT_NOTIF[64];
+    char NUME_IDENT_ABAT_NOTIF[64];
+    char INDIC_CREA_INVA_ABATT[64];
+};
+
+// What a rule may read of the record being verified besides its own field:
+// the whole line, the fields cut from it, the saved FICH record, the slaughter
+// view and the code taken from the command line.
+struct Vue {
+    const char* xdebug = "";
+    const valeurVSE* entete = nullptr;      // E1..E13 of the current line
+    const valeurVSE* corps = nullptr;       // body fields in cut order (C1 first)
+    const valeurVSE* fin = nullptr;         // F1..F5 of the current line
+    const valeurVSE* fichEntete = nullptr;  // header of the FICH record
+    const valeurVSE* fichCorps = nullptr;   // body C1..C9 of the FICH record
+    const valeurVSE* fichFin = nullptr;     // trailer of the FICH record
+    const vseCorps* cp = nullptr;           // slaughter view
+    const char* bufC11 = "";                // code between the first two '_' of the first word
+
+    const char* E(numEnteteVSE e) const { return entete[e].valeur; }
+    const char* C(numCorpsVSE c) const { return corps[c].valeur; }
+    const char* F(numFinVSE f) const { return fin[f].valeur; }
+};
+
+// The rule contract: the row's dependance, the field value (writable: a rule
+// may normalise it for the rules after it on the same field), the row's
+// allowed-value list and its length. Non-zero passes, 0 fails.
+using pfVerif_t = int (*)(const Vue& vue, const char* dependance, char* champ,
+                          const tValAutorise* sverif, int lenSverif);
+
+// Declares or defines a rule with the rule contract.
+// Every parameter may go unused: many rules read only their field.
+#define VSE_REGLE(nom)                                                                  \
+    int nom([[maybe_unused]] const Vue& vue, [[maybe_unused]] const char* dependance,   \
+            [[maybe_unused]] char* champ, [[maybe_unused]] const tValAutorise* sverif, \
+            [[maybe_unused]] int lenSverif)
+
+// Where a row's dependance comes from: nowhere (the empty text) or a live
+// field of the line being verified, resolved by the verification pass.
+enum class Zone : unsigned char { Aucune, Entete, Corps, Fin, FichEntete };
+struct Dependance {
+    Zone zone;
+    int champ;
+};
+inline constexpr Dependance none{Zone::Aucune, 0};
+constexpr Dependance dep(numEnteteVSE e) { return {Zone::Entete, e}; }
+constexpr Dependance dep(numCorpsVSE c) { return {Zone::Corps, c}; }
+constexpr Dependance dep(numFinVSE f) { return {Zone::Fin, f}; }
+constexpr Dependance depFich(numEnteteVSE e) { return {Zone::FichEntete, e}; }
+
+// Presence codes per transaction type: 0 apply, 1 skip, 2 forbidden (error 86).
+// One row of a layout table. A row with positions 0-0 is a continuation row:
+// one more rule on the field of the nearest positioned row before it.
+struct sCorps {
+    int numChamp;
+    int debut;
+    int fin;
+    int typeCRE;
+    int typeDEM;
+    int typeINV;
+    int typeEDI;
+    int typeMOD;
+    pfVerif_t pfVerif;
+    const Liste* sverif;  // nullptr: no list (length 0)
+    Dependance dependance;
+    int noErr;
+};
+
+// A layout table and its number of rows.
+struct Table {
+    const sCorps* lignes;
+    int n;
+};
+
+// One dispatch entry: VSE type name, body layout, code and the body fields
+// that identify a rejected record in its ERRE answer.
+struct sAiguillage {
+    const char* nomVSE;
+    Table tabVerif;
+    int code;  // codeVSE, -1 for the closing entry
+    numCorpsVSE champErrC7;
+    numCorpsVSE champErrC8;
+};
+
+// The list macro of the layout tables: L(TD) names list TD, L0 no list.
+#define L(X) (&(X))
+#define L0 nullptr
+
+// Builds a Table from a constant array of rows.
+template <std::size_t N>
+constexpr Table table(const sCorps (&t)[N]) {
+    return {t, static_cast<int>(N)};
+}
+inline constexpr Table tableVide{nullptr, 0};
+
+// Cuts `tampon` by the layout into `tValVSE` (continuation rows cut nothing).
+// Values are never longer than the line: a field past the end of a short line
+// is cut short or empty. With visu == 2 one empty line is shown.
+void getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu);
+
+// Fills the slaughter view from the line.
+void getVseCorps(vseCorps& cp, const char* xdebug);
+
+}  // namespace vse

@@ -1,0 +1,15 @@
+// The pack of delvorand.
+#pragma once
+
+#include "engine/pack.hpp"
+#include "rules/base.hpp"
+
+namespace vse::d {
+
+extern const Pack pack;
+
+VSE_REGLE(enteteE3);
+VSE_REGLE(enteteE4);
+VSE_REGLE(enteteE10);
+
+}  // namespace vse::d

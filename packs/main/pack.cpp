@@ -1,0 +1,110 @@
+// The pack of the main program: identity, switches, lists of transaction and
+// VSE types, frame and dispatch table.
+#include "packs/main/pack.hpp"
+
+#include <cstring>
+
+#include "packs/commun/cadre.hpp"
+
+namespace vse::principal {
+
+namespace {
+const tValAutorise vE5[] = {"CRE", "INV", "MOD", "DEM", "EDI", "INF", "ECQ"};
+const tValAutorise vE6[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERRE",
+                            "ERTI", "EXP1", "EXP2", "FICH", "GROC", "IMOC", "IMPO", "INFO", "JALO", "NAIS",
+                            "NUMA", "NVMN", "PASS", "PICO", "RACO", "RATA", "REBO", "SORT"};
+const tValAutorise vE6CRE[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET",
+                               "ENTR", "ERTI", "EXP1", "EXP2", "GROC", "IMPO", "IMOC", "JALO",
+                               "NAIS", "NUMA", "NVMN", "PICO", "RACO", "RATA", "REBO", "SORT"};
+const tValAutorise vE6DEM[] = {"DETE", "GROC", "INFO", "NAIS", "PASS"};
+const tValAutorise vE6INV[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERTI",
+                               "EXP1", "EXP2", "IMPO", "IMOC", "NAIS", "NVMN", "PASS", "REBO", "RACO", "SORT"};
+const tValAutorise vE6MOD[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECHA", "EGET", "ENTR", "ERTI", "EXP1",
+                               "EXP2", "IMPO", "NAIS", "NUMA", "NVMN", "RACO", "RATA", "REBO", "SORT"};
+const tValAutorise vE6EDI[] = {"PASS"};
+const tValAutorise vE6INF[] = {"FICH"};
+
+template <std::size_t N>
+constexpr Liste liste(const tValAutorise (&v)[N]) {
+    return {v, static_cast<int>(N)};
+}
+
+char delvoranRES() { return '4'; }
+int dependanceVSE() { return 1; }
+int maxAutoVSE() { return 1; }
+
+// The result code as received must not be "xx".
+int erreurC3(const char* emetteur, const char* c3, const char*) {
+    if (std::strcmp(c3, "xx") != 0) return 0;
+    for (const char* partenaire : {"NORM01  ", "NORM02  ", "PFOC01  "}) {
+        if (std::strcmp(emetteur, partenaire) == 0) return 64;
+    }
+    return 51;
+}
+
+constexpr auto tEntete = tableEntete({
+    enteteE3, &TEC, enteteE4, &BDN031, &tE5, &tE6, fVerifDepE6, enteteE8, &TDC, enteteE9, enteteE10, &BDN8,
+});
+
+// Layouts of the record types arrive with their own modules; until then an
+// entry's body layout is empty and only its frame is verified.
+const sAiguillage tAiguillage[] = {
+    //  name    layout      code  ERRE C7  ERRE C8
+    {"ABAT",  tableVide,  ABAT,  CINC,  CINC},
+    {"ACTI",  tableVide,  ACTI,  C1,    C2},
+    {"ASSO",  tableVide,  ASSO,  C1,    C2},
+    {"DETE",  tableVide,  DETE,  C1,    C2},
+    {"DETI",  tableVide,  DETI,  C1,    C2},
+    {"ECBO",  tableVide,  ECBO,  CINC,  CINC},
+    {"ECHA",  tableVide,  ECHA,  C18,   C19},
+    {"EGET",  tableVide,  EGET,  CINC,  CINC},
+    {"ENTR",  tableVide,  ENTR,  C6,    C7},
+    {"ERRE",  tableVide,  ERRE,  CINC,  CINC},
+    {"ERTI",  tableVide,  ERTI,  CINC,  CINC},
+    {"EXP1",  tableVide,  EXP1,  C1,    C2},
+    {"EXP2",  tableVide,  EXP2,  C1,    C2},
+    {"GROC",  tableVide,  GROC,  C4,    C5},
+    {"IMOC",  tableVide,  IMOC,  C4,    C5},
+    {"IMPO",  tableVide,  IMPO,  C18,   C19},
+    {"INFO",  tableVide,  INFO,  CINC,  CINC},
+    {"JALO",  tableVide,  JALO,  C4,    C5},
+    {"NAIS",  tableVide,  NAIS,  C16,   C17},
+    {"NUMA",  tableVide,  NUMA,  C1,    C2},
+    {"NVMN",  tableVide,  NVMN,  C16,   C17},
+    {"PASS",  tableVide,  PASS,  C4,    C5},
+    {"PICO",  tableVide,  PICO,  C1,    C2},
+    {"RACO",  tableVide,  RACO,  C1,    C2},
+    {"RATA",  tableVide,  RATA,  CINC,  CINC},
+    {"REBO",  tableVide,  REBO,  C5,    C6},
+    {"SORT",  tableVide,  SORT,  C6,    C7},
+    {"ZZZZ",  tableVide,  -1,    CINC,  CINC},
+};
+}  // namespace
+
+const Liste tE5 = liste(vE5);
+const Liste tE6 = liste(vE6);
+const Liste tE6CRE = liste(vE6CRE);
+const Liste tE6DEM = liste(vE6DEM);
+const Liste tE6INV = liste(vE6INV);
+const Liste tE6MOD = liste(vE6MOD);
+const Liste tE6EDI = liste(vE6EDI);
+const Liste tE6INF = liste(vE6INF);
+const ListesE6 listesE6{tE6CRE, tE6DEM, tE6INV, tE6EDI, tE6MOD, tE6INF};
+
+const Pack pack{
+    "DELVORAN  ",
+    "2.23.0 ",
+    delvoranRES,
+    dependanceVSE,
+    maxAutoVSE,
+    tAiguillage,
+    static_cast<int>(std::size(tAiguillage)),
+    {tEntete.data(), lEntete},
+    table(tFin),
+    table(tFich),
+    "",
+    &TEDC,
+    erreurC3,
+};
+
+}  // namespace vse::principal

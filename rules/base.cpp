@@ -1,0 +1,195 @@
+// Basic value checks shared by every layout: allowed values, mandatory
+// fields, blanks, the VSE type per transaction type, and the two date
+// primitives (order of two dates, validity of one date).
+#include "rules/base.hpp"
+
+#include <cstring>
+
+#include "datecalc/datecalc.hpp"
+
+namespace vse {
+
+namespace {
+
+// Partner codes accepted by every allowed-value test, whatever the list.
+constexpr tValAutorise codesPartenaires[] = {
+    "NORMABEV",
+    "NORM01  ",
+    "NORM02  ",
+    "PFOC01  ",
+};
+
+// Markers that fVerifAucunBlanc_SDN accepts as a whole value.
+constexpr const char* douzeBlancs = "            ";
+constexpr const char* douzeEtoiles = "************";
+
+bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Characters debut..debut+n-1 exist and are all digits.
+bool chiffres(const char* s, int debut, int n) {
+    for (int i = debut; i < debut + n; ++i)
+        if (!estChiffre(carOuNul(s, i))) return false;
+    return true;
+}
+
+// Decimal value of n digit characters from debut (checked by the caller).
+int nombre(const char* s, int debut, int n) {
+    int v = 0;
+    for (int i = debut; i < debut + n; ++i) v = v * 10 + (s[i] - '0');
+    return v;
+}
+
+// The date JJMMSSAA of `s` reordered to SSAAMMJJ. A value cut short reads
+// as its blank-padded field; with blancEnZero, blanks read as the digit 0.
+struct FormeComparable {
+    char c[9];
+};
+
+FormeComparable formeComparable(const char* s, bool blancEnZero) {
+    constexpr int ordre[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+    FormeComparable f{};
+    for (int i = 0; i < 8; ++i) {
+        char x = carOuNul(s, ordre[i]);
+        if (x == '\0') x = ' ';
+        if (blancEnZero && x == ' ') x = '0';
+        f.c[i] = x;
+    }
+    f.c[8] = '\0';
+    return f;
+}
+
+}  // namespace
+
+bool estDans(const char* champ, const tValAutorise* liste, int n) {
+    for (const tValAutorise code : codesPartenaires)
+        if (egal(champ, code)) return true;
+    if (n < 1 || liste == nullptr) return false;
+    for (int i = 0; i < n; ++i)
+        if (egal(champ, liste[i])) return true;
+    return false;
+}
+
+VSE_REGLE(fVerifValAut) { return estDans(champ, sverif, lenSverif) ? 1 : 0; }
+
+VSE_REGLE(fVerifDiffNull) {
+    if (sverif == nullptr) return 1;
+    for (int i = 0; i < lenSverif; ++i)
+        if (egal(champ, sverif[i])) return 0;
+    return 1;
+}
+
+VSE_REGLE(fVerifAucunBlanc) { return std::strchr(champ, ' ') == nullptr ? 1 : 0; }
+
+VSE_REGLE(fVerifAucunBlanc_SD) {
+    const int lg = static_cast<int>(std::strlen(champ));
+    if (lg == 0) return 1;
+    int dernier = lg - 1;
+    while (dernier >= 0 && champ[dernier] == ' ') --dernier;
+    if (dernier < 0) return 0;
+    for (int i = 0; i <= dernier; ++i)
+        if (champ[i] == ' ') return 0;
+    return 1;
+}
+
+VSE_REGLE(fVerifAucunBlanc_SDN) {
+    if (egal(champ, douzeBlancs) || egal(champ, douzeEtoiles)) return 1;
+    return fVerifAucunBlanc_SD(vue, dependance, champ, sverif, lenSverif);
+}
+
+int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ) {
+    struct TypeTransaction {
+        const char* code;
+        const Liste* liste;  // nullptr: every VSE type passes
+    };
+    // Tested in this order; a transaction type not listed fails.
+    const TypeTransaction types[] = {
+        {"CRE", &listes.CRE},
+        {"DEM", &listes.DEM},
+        {"ECQ", nullptr},
+        {"EDI", &listes.EDI},
+        {"INV", &listes.INV},
+        {"MOD", &listes.MOD},
+        {"INF", &listes.INF},
+    };
+    for (const TypeTransaction& t : types) {
+        if (!egal(dependance, t.code)) continue;
+        return t.liste == nullptr || estDans(champ, *t.liste) ? 1 : 0;
+    }
+    return 0;
+}
+
+int champVide(const char* champ) {
+    for (const char* p = champ; *p != '\0'; ++p)
+        if (*p != ' ') return 0;
+    return 1;
+}
+
+int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf) {
+    const FormeComparable reference = formeComparable(dependance, false);
+    const FormeComparable date = formeComparable(champ, true);
+    const int cmp = std::strcmp(reference.c, date.c);
+    return (supInf == INF ? cmp >= 0 : cmp <= 0) ? 1 : 0;
+}
+
+namespace {
+
+// The month step: an explicit month 00 gets a blank so that it fails.
+void etapeMois(char* champ) {
+    if (carOuNul(champ, 2) == '0' && carOuNul(champ, 3) == '0') champ[2] = ' ';
+}
+
+// Incomplete dates: a blank day (or blank day and month) reads as zero,
+// while an explicit 00 day or 00 month is turned into a blank. Only
+// characters that exist are rewritten.
+void normaliserIncomplete(char* champ) {
+    const char j1 = carOuNul(champ, 0);
+    const char j2 = carOuNul(champ, 1);
+    if (j1 == ' ' && j2 != ' ') {
+        etapeMois(champ);
+    } else if (j1 == ' ' && j2 == ' ' && carOuNul(champ, 2) == ' ' && carOuNul(champ, 3) == ' ') {
+        std::memcpy(champ, "0000", 4);
+    } else if (j1 == ' ' && j2 == ' ') {
+        champ[0] = '0';
+        champ[1] = '0';
+        etapeMois(champ);
+    } else if (j1 == '0' && j2 == '0') {
+        champ[0] = ' ';
+    } else {
+        etapeMois(champ);
+    }
+}
+
+}  // namespace
+
+int fDATECouI(char* champ, eCouI couI) {
+    if (couI == INCOMPLETE) normaliserIncomplete(champ);
+    if (!chiffres(champ, 0, 8)) return 0;
+    const int jour = nombre(champ, 0, 2);
+    const int mois = nombre(champ, 2, 2);
+    const int annee = nombre(champ, 4, 4);
+    int valide = 0;
+    if (couI == INCOMPLETE)
+        valide = DateCalc_check_date(annee, mois == 0 ? 1 : mois, jour == 0 ? 1 : jour);
+    else
+        valide = jour != 0 && DateCalc_check_date(annee, mois, jour);
+    return annee > 1899 ? valide : 0;
+}
+
+int verifDateCompleteEtCorrecte(const char* champ) {
+    if (std::strlen(champ) != 8 || !chiffres(champ, 0, 8)) return 0;
+    const int jour = nombre(champ, 0, 2);
+    const int mois = nombre(champ, 2, 2);
+    const int annee = nombre(champ, 4, 4);
+    if (annee < 1900 || mois < 1 || mois > 12 || jour < 1 || jour > 31) return 0;
+    if (jour == 31 && (mois == 2 || mois == 4 || mois == 6 || mois == 9 || mois == 11)) return 0;
+    if (mois == 2) {
+        if (jour == 30) return 0;
+        const bool bissextile = annee % 4 == 0 && (annee % 100 != 0 || annee % 400 == 0);
+        if (jour == 29 && !bissextile) return 0;
+    }
+    return 1;
+}
+
+}  // namespace vse

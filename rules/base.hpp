@@ -1,0 +1,45 @@
+// Basic value checks: allowed values, mandatory fields, blanks, the VSE type
+// allowed per transaction type, and the two date primitives.
+#pragma once
+
+#include "model/vse.hpp"
+
+namespace vse {
+
+enum esupInf { SUP = 0, INF = 1 };
+enum eCouI { COMPLETE = 0, INCOMPLETE = 1 };
+
+// The lists of VSE types allowed per transaction type; each program has its own.
+struct ListesE6 {
+    Liste CRE, DEM, INV, EDI, MOD, INF;
+};
+
+VSE_REGLE(fVerifValAut);
+VSE_REGLE(fVerifDiffNull);
+VSE_REGLE(fVerifAucunBlanc);
+VSE_REGLE(fVerifAucunBlanc_SD);
+VSE_REGLE(fVerifAucunBlanc_SDN);
+
+// The allowed-value test on its own (the four partner codes pass any list).
+bool estDans(const char* champ, const tValAutorise* liste, int n);
+inline bool estDans(const char* champ, const Liste& l) { return estDans(champ, l.v, l.n); }
+
+// VSE type (champ) allowed for the transaction type (dependance), by the
+// program's lists.
+int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ);
+
+// Character `i` (from 0) of `s`, or '\0' when the value ends before it: a
+// value may be shorter than its field, and fixed-position reads must never go
+// past its terminating zero.
+inline char carOuNul(const char* s, int i) {
+    for (int k = 0; k < i; ++k)
+        if (s[k] == '\0') return '\0';
+    return s[i];
+}
+
+int champVide(const char* champ);
+int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf);
+int fDATECouI(char* champ, eCouI couI);
+int verifDateCompleteEtCorrecte(const char* champ);
+
+}  // namespace vse
