@@ -68,8 +68,10 @@ void horodatage(char* out, std::size_t taille) {
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
-    std::snprintf(out, taille, "%02d%02d%04d%02d%02d%02d%s%s%s", tm.tm_mday, tm.tm_mon + 1,
+    char texte[128];
+    std::snprintf(texte, sizeof texte, "%02d%02d%04d%02d%02d%02d%s%s%s", tm.tm_mday, tm.tm_mon + 1,
                   tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec, "025", "        ", "*");
+    std::snprintf(out, taille, "%.26s", texte);
 }
 
 // True when both paths name the same existing file.

@@ -38,14 +38,4 @@ TEST(DateCalcTest, JourExistant) {
             << c.annee << "-" << c.mois << "-" << c.jour;
 }
 
-TEST(DateCalcTest, TableDesJoursParMois) {
-    int communs = 0, bissextiles = 0;
-    for (int m = 1; m <= 12; ++m) {
-        communs += DateCalc_Days_in_Month_[0][m];
-        bissextiles += DateCalc_Days_in_Month_[1][m];
-    }
-    EXPECT_EQ(communs, 365);
-    EXPECT_EQ(bissextiles, 366);
-}
-
 }  // namespace
