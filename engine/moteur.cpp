@@ -214,6 +214,7 @@ int Moteur::ouvrirFichiers() {
         consigner(msg::IG004, fp_log);
         std::fclose(fp_recu);
         fp_recu = nullptr;
+        std::remove(name_emis.c_str());  // the emptied output holds no result
         return 1;
     }
     name_erre = repSortie + fic + "_o" + pack.suffixeTemporaire;
@@ -225,6 +226,7 @@ int Moteur::ouvrirFichiers() {
         std::fclose(fp_emis);
         fp_recu = fp_emis = nullptr;
         std::remove(name_tmp_emis.c_str());
+        std::remove(name_emis.c_str());  // the emptied output holds no result
         return 1;
     }
     // The place of the file record, written over at the end of the run.
@@ -462,8 +464,9 @@ void Moteur::dependances(int it) {
     const char* attendu = nullptr;
     if (precedentCre && egal(sauvCodeVSE, "EXP1")) attendu = "EXP2";
     if (precedentCre && egal(sauvCodeVSE, "EGET")) attendu = "RATA";
-    if (attendu != nullptr &&
-        !(egal(e6, attendu) && egal(e5, "CRE") && std::strncmp(c2, sauvLienVSE, 12) == 0)) {
+    char lien[13] = {};
+    poser(lien, c2, 12);  // compared as saved: 12 characters, blank-padded
+    if (attendu != nullptr && !(egal(e6, attendu) && egal(e5, "CRE") && std::strncmp(lien, sauvLienVSE, 12) == 0)) {
         faireFinDeLigne(fp_erre, formatDuFichier);
         std::fwrite(sauvTamponVSE, 1, LG_VSE, fp_erre);
         existDependanceVSEerr = 1;
@@ -680,16 +683,13 @@ void Moteur::ecrireReponseErreur() {
 
 // ---------------------------------------------------------------- end of run
 
-bool Moteur::allCloseFile() {
-    bool ok = true;
+void Moteur::allCloseFile() {
     for (std::FILE** fp : {&fp_recu, &fp_emis, &fp_erre}) {
         if (*fp != nullptr) {
-            ok = std::ferror(*fp) == 0 && ok;
-            ok = std::fclose(*fp) == 0 && ok;
+            std::fclose(*fp);
             *fp = nullptr;
         }
     }
-    return ok;
 }
 
 int Moteur::emettre(const std::string& name_emettre) {
@@ -743,8 +743,14 @@ int Moteur::finDeTraitement() {
     } else {
         ecrireReponseErreur();
     }
-    // A kept file that could not be written whole is never put under the output name.
-    if (!allCloseFile()) {
+    // A kept file that could not be written whole is never put under the output
+    // name; the state of the discarded one does not matter.
+    std::FILE*& garde = accepte ? fp_emis : fp_erre;
+    bool ecrit = std::ferror(garde) == 0;
+    ecrit = std::fclose(garde) == 0 && ecrit;
+    garde = nullptr;
+    allCloseFile();
+    if (!ecrit) {
         nePasEmettre();
         consigner(accepte ? msg::IG004 : msg::IG002, fp_log);
         return 1;

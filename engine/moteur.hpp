@@ -142,7 +142,7 @@ private:
     void ecrireReponseErreur();
     int emettre(const std::string& name_emettre);
     void nePasEmettre();
-    bool allCloseFile();
+    void allCloseFile();
     void prepareVSEDate();
     void dependances(int itAiguil);
 };
