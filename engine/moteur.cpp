@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "rules/coherence.hpp"
+#include "rules/texte.hpp"
 
 namespace vse {
 
@@ -24,11 +25,6 @@ const char* const USAGE =
     "         -v : donne la version de delvoran\n ";
 
 constexpr const char* SEIZE_BLANCS = "                ";
-
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-bool commencePar(const char* v, const char* prefixe) {
-    return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0;
-}
 
 // Copies at most `n` characters of `s` into `dst` and blank-pads to `n`.
 void poser(char* dst, const char* s, int n) {

@@ -156,6 +156,12 @@ constexpr Table table(const sCorps (&t)[N]) {
 }
 inline constexpr Table tableVide{nullptr, 0};
 
+// Builds a Liste from a constant array of allowed values.
+template <std::size_t N>
+constexpr Liste liste(const tValAutorise (&v)[N]) {
+    return {v, static_cast<int>(N)};
+}
+
 // Cuts `tampon` by the layout into `tValVSE` (continuation rows cut nothing).
 // Values are never longer than the line: a field past the end of a short line
 // is cut short or empty. With visu == 2 one empty line is shown.

@@ -23,24 +23,6 @@ constexpr tValAutorise codesPartenaires[] = {
 constexpr const char* douzeBlancs = "            ";
 constexpr const char* douzeEtoiles = "************";
 
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-
-// Characters debut..debut+n-1 exist and are all digits.
-bool chiffres(const char* s, int debut, int n) {
-    for (int i = debut; i < debut + n; ++i)
-        if (!estChiffre(carOuNul(s, i))) return false;
-    return true;
-}
-
-// Decimal value of n digit characters from debut (checked by the caller).
-int nombre(const char* s, int debut, int n) {
-    int v = 0;
-    for (int i = debut; i < debut + n; ++i) v = v * 10 + (s[i] - '0');
-    return v;
-}
-
 // The date JJMMSSAA of `s` reordered to SSAAMMJJ. A value cut short reads
 // as its blank-padded field; with blancEnZero, blanks read as the digit 0.
 struct FormeComparable {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/vse.hpp"
+#include "rules/texte.hpp"
 
 namespace vse {
 
@@ -27,15 +28,6 @@ inline bool estDans(const char* champ, const Liste& l) { return estDans(champ, l
 // VSE type (champ) allowed for the transaction type (dependance), by the
 // program's lists.
 int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ);
-
-// Character `i` (from 0) of `s`, or '\0' when the value ends before it: a
-// value may be shorter than its field, and fixed-position reads must never go
-// past its terminating zero.
-inline char carOuNul(const char* s, int i) {
-    for (int k = 0; k < i; ++k)
-        if (s[k] == '\0') return '\0';
-    return s[i];
-}
 
 int champVide(const char* champ);
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf);

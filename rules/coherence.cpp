@@ -2,13 +2,13 @@
 // header, and the file's sender against that centre.
 #include "rules/coherence.hpp"
 
+#include "rules/texte.hpp"
+
 #include <cstring>
 
 namespace vse {
 
 namespace {
-
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
 // Partner senders that may send for any centre (first six characters).
 constexpr const char* EMETTEURS_PARTENAIRES[] = {"NORM01", "NORM02", "PFOC01"};

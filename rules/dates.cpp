@@ -17,30 +17,6 @@ constexpr std::size_t LG_MAX_VALEUR = 98;
 constexpr const char* huitBlancs = "        ";
 constexpr const char* toujours = "TOUJOURS";
 
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-
-// Characters debut..debut+n-1 exist and are all blanks.
-bool blancs(const char* s, int debut, int n) {
-    for (int i = debut; i < debut + n; ++i)
-        if (carOuNul(s, i) != ' ') return false;
-    return true;
-}
-
-// Characters debut..debut+n-1 exist and are all digits.
-bool chiffres(const char* s, int debut, int n) {
-    for (int i = debut; i < debut + n; ++i)
-        if (!estChiffre(carOuNul(s, i))) return false;
-    return true;
-}
-
-int nombre(const char* s, int debut, int n) {
-    int v = 0;
-    for (int i = debut; i < debut + n; ++i) v = v * 10 + (s[i] - '0');
-    return v;
-}
-
 // The date of a one-entry phase list.
 const char* datePhase(const Liste& p) { return p.n > 0 ? p.v[0] : ""; }
 

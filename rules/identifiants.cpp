@@ -11,33 +11,14 @@ namespace vse {
 
 namespace {
 
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
 bool estAlphanum(char c) { return estChiffre(c) || estLettre(c); }
 
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 bool commencePar(const char* s, const char* prefixe, std::size_t n) {
     return std::strncmp(s, prefixe, n) == 0;
 }
 
-// Positions debut to fin - 1 (from 0) are all digits.
-bool chiffres(const char* s, int debut, int fin) {
-    for (int i = debut; i < fin; ++i) {
-        if (!estChiffre(s[i])) return false;
-    }
-    return true;
-}
-
-// Positions debut to fin - 1 (from 0) are all blanks.
-bool blancs(const char* s, int debut, int fin) {
-    for (int i = debut; i < fin; ++i) {
-        if (s[i] != ' ') return false;
-    }
-    return true;
-}
-
-// Positions debut to fin - 1 are blanks and the value ends there.
-bool blancsPuisFin(const char* s, int debut, int fin) { return blancs(s, debut, fin) && s[fin] == '\0'; }
+// Characters debut..fin-1 are blanks and the value ends there.
+bool blancsPuisFin(const char* s, int debut, int fin) { return blancs(s, debut, fin - debut) && s[fin] == '\0'; }
 
 // The first two characters of `s` as a text (shorter when `s` is).
 struct Prefixe2 {
@@ -110,7 +91,7 @@ bool egetLettres(const char* champ, const tValAutorise* nev, int n) {
     if (std::strlen(pair.t) < 2) return false;
     bool trouve = false;
     for (int i = 0; i + 1 < n && !trouve; i += 2) trouve = dansListePrefixes(nev[i + 1], pair.t);
-    return trouve && estLettre(champ[2]) && chiffres(champ, 3, 5);
+    return trouve && estLettre(champ[2]) && chiffres(champ, 3, 2);
 }
 
 // Overseas prefixes of an identifier with a département, in test order.
@@ -258,11 +239,11 @@ VSE_REGLE(fConformEget) {
 }
 
 int verifNumExploitFr(const char* champ) {
-    return chiffres(champ, 0, 8) && blancs(champ, 8, 12) && prefixeDansTD(champ) ? 1 : 0;
+    return chiffres(champ, 0, 8) && blancs(champ, 8, 4) && prefixeDansTD(champ) ? 1 : 0;
 }
 
 int verifNumBovinFrOuImporte(const char* champ) {
-    if (!chiffres(champ, 0, 10) || !blancs(champ, 10, 12)) return 0;
+    if (!chiffres(champ, 0, 10) || !blancs(champ, 10, 2)) return 0;
     if (!estDans(Prefixe2(champ).t, TD)) return 0;
     if (!commencePar(champ, "97", 2)) return 1;
     return unDe(champ[2], "1234") ? 1 : 0;
@@ -274,7 +255,7 @@ int verifNumAgrementSanitaireFr(const char* champ) {
         if (!estChiffre(champ[i]) && !corse) return 0;
     }
     if (!estChiffre(champ[7]) && champ[7] != ' ') return 0;
-    if (!blancs(champ, 8, 12)) return 0;
+    if (!blancs(champ, 8, 4)) return 0;
     const Prefixe2 p(champ);
     if (!egal(p.t, "2A") && !egal(p.t, "2B")) {
         if (!prefixeDansTD(champ) || egal(p.t, "20") || egal(p.t, "98")) return 0;

@@ -174,10 +174,6 @@ constexpr Entrees<M> pointeurs(const Textes<L, M>& t) {
 }
 
 template <std::size_t N>
-constexpr Liste liste(const tValAutorise (&t)[N]) {
-    return {t, static_cast<int>(N)};
-}
-template <std::size_t N>
 constexpr Liste liste(const Entrees<N>& t) {
     return {t.data(), static_cast<int>(N)};
 }

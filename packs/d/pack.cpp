@@ -9,8 +9,6 @@
 namespace vse::d {
 
 namespace {
-bool commencePar(const char* v, const char* prefixe) { return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0; }
-
 constexpr auto tEntete = tableEntete({
     enteteE3, &TD, enteteE4, &variante::TEC, &variante::tE5, &variante::tE6, variante::fVerifDepE6,
     variante::enteteE8, &TD, variante::enteteE9, enteteE10, &TDC,
@@ -25,19 +23,16 @@ VSE_REGLE(enteteE3) {
 
 // Receiver of the file: a centre of the list, or a partner.
 VSE_REGLE(enteteE4) {
-    if (!estFich(dependance) || fVerifValAut(vue, dependance, champ, sverif, lenSverif)) return 1;
-    for (const char* p : {"NORM01", "NORM02", "PFOC01", "SPIE"}) {
-        if (commencePar(champ, p)) return 1;
-    }
-    return 0;
+    return !estFich(dependance) || fVerifValAut(vue, dependance, champ, sverif, lenSverif) ||
+           commenceParUn(champ, {"NORM01", "NORM02", "PFOC01", "SPIE"});
 }
 
 // Organisation code: a centre of the list, the focal point, or, on requests,
 // a code beginning "SPIE".
 VSE_REGLE(enteteE10) {
     if (estFich(dependance)) return 1;
-    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || std::strcmp(champ, "POINTFOC") == 0 ||
-           (std::strcmp(vue.E(E5), "DEM") == 0 && commencePar(champ, "SPIE"));
+    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || egal(champ, "POINTFOC") ||
+           (egal(vue.E(E5), "DEM") && commencePar(champ, "SPIE"));
 }
 
 const Pack pack{

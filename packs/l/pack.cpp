@@ -18,11 +18,8 @@ constexpr auto tEntete = tableEntete({
 
 // Sender of the file: a holding of the list, a partner, or a code beginning "99".
 VSE_REGLE(enteteE3) {
-    if (!estFich(dependance) || fConform8C(vue, dependance, champ, sverif, lenSverif)) return 1;
-    for (const char* p : {"NORM01", "NORM02", "PFOC01", "99"}) {
-        if (std::strncmp(champ, p, std::strlen(p)) == 0) return 1;
-    }
-    return 0;
+    return !estFich(dependance) || fConform8C(vue, dependance, champ, sverif, lenSverif) ||
+           commenceParUn(champ, {"NORM01", "NORM02", "PFOC01", "99"});
 }
 
 const Pack pack{

@@ -6,17 +6,6 @@
 
 namespace vse::principal {
 
-namespace {
-bool commencePar(const char* v, const char* prefixe) { return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0; }
-bool commenceParUn(const char* v, std::initializer_list<const char*> prefixes) {
-    for (const char* p : prefixes) {
-        if (commencePar(v, p)) return true;
-    }
-    return false;
-}
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-}  // namespace
-
 // Sender of the file: a regional centre, or a partner.
 VSE_REGLE(enteteE3) {
     if (!estFich(dependance)) return 1;

@@ -13,21 +13,16 @@ const tValAutorise vE5[] = {"CRE", "INV", "MOD", "DEM", "EDI", "INF", "ECQ"};
 const tValAutorise vE6[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERRE",
                             "ERTI", "EXP1", "EXP2", "FICH", "GROC", "IMOC", "IMPO", "INFO", "JALO", "NAIS",
                             "NUMA", "NVMN", "PASS", "PICO", "RACO", "RATA", "REBO", "SORT"};
-const tValAutorise vE6CRE[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET",
+const tValAutorise tE6CRE[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET",
                                "ENTR", "ERTI", "EXP1", "EXP2", "GROC", "IMPO", "IMOC", "JALO",
                                "NAIS", "NUMA", "NVMN", "PICO", "RACO", "RATA", "REBO", "SORT"};
-const tValAutorise vE6DEM[] = {"DETE", "GROC", "INFO", "NAIS", "PASS"};
-const tValAutorise vE6INV[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERTI",
+const tValAutorise tE6DEM[] = {"DETE", "GROC", "INFO", "NAIS", "PASS"};
+const tValAutorise tE6INV[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERTI",
                                "EXP1", "EXP2", "IMPO", "IMOC", "NAIS", "NVMN", "PASS", "REBO", "RACO", "SORT"};
-const tValAutorise vE6MOD[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECHA", "EGET", "ENTR", "ERTI", "EXP1",
+const tValAutorise tE6MOD[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECHA", "EGET", "ENTR", "ERTI", "EXP1",
                                "EXP2", "IMPO", "NAIS", "NUMA", "NVMN", "RACO", "RATA", "REBO", "SORT"};
-const tValAutorise vE6EDI[] = {"PASS"};
-const tValAutorise vE6INF[] = {"FICH"};
-
-template <std::size_t N>
-constexpr Liste liste(const tValAutorise (&v)[N]) {
-    return {v, static_cast<int>(N)};
-}
+const tValAutorise tE6EDI[] = {"PASS"};
+const tValAutorise tE6INF[] = {"FICH"};
 
 char delvoranRES() { return '4'; }
 int dependanceVSE() { return 1; }
@@ -83,13 +78,7 @@ const sAiguillage tAiguillage[] = {
 
 const Liste tE5 = liste(vE5);
 const Liste tE6 = liste(vE6);
-const Liste tE6CRE = liste(vE6CRE);
-const Liste tE6DEM = liste(vE6DEM);
-const Liste tE6INV = liste(vE6INV);
-const Liste tE6MOD = liste(vE6MOD);
-const Liste tE6EDI = liste(vE6EDI);
-const Liste tE6INF = liste(vE6INF);
-const ListesE6 listesE6{tE6CRE, tE6DEM, tE6INV, tE6EDI, tE6MOD, tE6INF};
+const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(tE6INV), liste(tE6EDI), liste(tE6MOD), liste(tE6INF)};
 
 const Pack pack{
     "DELVORAN  ",

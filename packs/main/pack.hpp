@@ -8,7 +8,7 @@ namespace vse::principal {
 
 extern const Pack pack;
 extern const ListesE6 listesE6;
-extern const Liste tE5, tE6, tE6CRE, tE6DEM, tE6INV, tE6MOD, tE6EDI, tE6INF;
+extern const Liste tE5, tE6;
 
 VSE_REGLE(fVerifDepE6);
 VSE_REGLE(enteteE3);

@@ -11,24 +11,15 @@
 namespace vse::pf {
 
 namespace {
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-bool commencePar(const char* v, const char* prefixe) { return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0; }
-
 const tValAutorise vE6[] = {"ABAT", "AVER", "ECHA", "ENTR", "FICH", "IMPO",
                             "INFO", "JALO", "LIST", "NAIS", "REBO", "SORT"};
-const tValAutorise vE6CRE[] = {"ABAT", "ECHA", "ENTR", "IMPO", "JALO", "NAIS", "REBO", "SORT"};
-const tValAutorise vE6DEM[] = {"AVER", "INFO", "LIST"};
-const tValAutorise vE6ABAT[] = {"ABAT"};
-
-template <std::size_t N>
-constexpr Liste liste(const tValAutorise (&v)[N]) {
-    return {v, static_cast<int>(N)};
-}
+const tValAutorise tE6CRE[] = {"ABAT", "ECHA", "ENTR", "IMPO", "JALO", "NAIS", "REBO", "SORT"};
+const tValAutorise tE6DEM[] = {"AVER", "INFO", "LIST"};
+const tValAutorise tE6ABAT[] = {"ABAT"};
 const Liste tE6 = liste(vE6);
-const Liste tE6CRE = liste(vE6CRE);
-const Liste tE6DEM = liste(vE6DEM);
-const Liste tE6ABAT = liste(vE6ABAT);
-const ListesE6 listesE6{tE6CRE, tE6DEM, tE6ABAT, variante::tE6EDI, tE6ABAT, variante::tE6INF};
+// "INV" and "MOD" allow slaughter records only.
+const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(tE6ABAT), variante::listesE6.EDI, liste(tE6ABAT),
+                        variante::listesE6.INF};
 
 VSE_REGLE(fVerifDepE6) { return vse::fVerifDepE6(listesE6, dependance, champ); }
 
@@ -63,11 +54,7 @@ const sAiguillage tAiguillage[] = {
 
 // Sender of the file: a partner (the list is not consulted).
 VSE_REGLE(enteteE3) {
-    if (!estFich(dependance)) return 1;
-    for (const char* p : {"OFFICE", "ONICAB", "NORM01", "NORM02", "PFOC01"}) {
-        if (commencePar(champ, p)) return 1;
-    }
-    return 0;
+    return !estFich(dependance) || commenceParUn(champ, {"OFFICE", "ONICAB", "NORM01", "NORM02", "PFOC01"});
 }
 
 VSE_REGLE(enteteE4) {
@@ -77,8 +64,7 @@ VSE_REGLE(enteteE4) {
 
 VSE_REGLE(enteteE8) {
     return estFich(dependance) || variante::codeExploitation(champ, sverif, lenSverif) ||
-           egal(champ, "POINTFOC") || egal(champ, "NORMABEV") || commencePar(champ, "OFFICE") ||
-           commencePar(champ, "ONICAB");
+           egal(champ, "POINTFOC") || egal(champ, "NORMABEV") || commenceParUn(champ, {"OFFICE", "ONICAB"});
 }
 
 VSE_REGLE(enteteE10) {

@@ -7,20 +7,14 @@
 namespace vse::variante {
 
 namespace {
-bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
 const tValAutorise vE5[] = {"CRE", "INV", "MOD", "DEM", "INF"};
 const tValAutorise vE6[] = {"AVER", "ECHA", "ENTR", "FICH", "IMPO", "JALO", "LIST", "NAIS", "REBO", "SORT"};
-const tValAutorise vE6CRE[] = {"ECHA", "ENTR", "IMPO", "JALO", "NAIS", "REBO", "SORT"};
-const tValAutorise vE6DEM[] = {"AVER", "LIST"};
-const tValAutorise vVide[] = {""};
-const tValAutorise vE6INF[] = {"FICH"};
-
-template <std::size_t N>
-constexpr Liste liste(const tValAutorise (&v)[N]) {
-    return {v, static_cast<int>(N)};
-}
+const tValAutorise tE6CRE[] = {"ECHA", "ENTR", "IMPO", "JALO", "NAIS", "REBO", "SORT"};
+const tValAutorise tE6DEM[] = {"AVER", "LIST"};
+// A list of one empty entry allows no VSE type.
+const tValAutorise aucunType[] = {""};
+const tValAutorise tE6INF[] = {"FICH"};
 }  // namespace
 
 bool codeExploitation(const char* champ, const tValAutorise* sverif, int lenSverif) {
@@ -28,10 +22,7 @@ bool codeExploitation(const char* champ, const tValAutorise* sverif, int lenSver
     for (int i = 0; i < lenSverif && !trouve; ++i) trouve = std::strncmp(champ, sverif[i], 2) == 0;
     if (!trouve && lenSverif > 0) trouve = std::strncmp(champ, "99", 2) == 0;
     if (!trouve) return false;
-    for (int i = 0; i < 8; ++i) {
-        if (!estChiffre(champ[i])) return false;
-    }
-    return true;
+    return chiffres(champ, 0, 8);
 }
 
 VSE_REGLE(enteteE8) { return estFich(dependance) || codeExploitation(champ, sverif, lenSverif); }
@@ -47,13 +38,8 @@ int erreurC3D(const char*, const char* c3, const char*) { return egal(c3, "  ") 
 
 const Liste tE5 = liste(vE5);
 const Liste tE6 = liste(vE6);
-const Liste tE6CRE = liste(vE6CRE);
-const Liste tE6DEM = liste(vE6DEM);
-const Liste tE6INV = liste(vVide);
-const Liste tE6MOD = liste(vVide);
-const Liste tE6EDI = liste(vVide);
-const Liste tE6INF = liste(vE6INF);
-const ListesE6 listesE6{tE6CRE, tE6DEM, tE6INV, tE6EDI, tE6MOD, tE6INF};
+const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(aucunType), liste(aucunType), liste(aucunType),
+                        liste(tE6INF)};
 
 VSE_REGLE(fVerifDepE6) { return vse::fVerifDepE6(listesE6, dependance, champ); }
 

@@ -20,7 +20,7 @@ int erreurC3L(const char* emetteur, const char* c3, const char* e6);
 int erreurC3D(const char* emetteur, const char* c3, const char* e6);
 
 // delvoranl and delvorand: types per transaction and dispatch table.
-extern const Liste tE5, tE6, tE6CRE, tE6DEM, tE6INV, tE6MOD, tE6EDI, tE6INF;
+extern const Liste tE5, tE6;
 extern const ListesE6 listesE6;
 VSE_REGLE(fVerifDepE6);
 extern const sAiguillage tAiguillage[];

@@ -1,0 +1,58 @@
+// Character tests on field values. A value may be shorter than its field (a
+// field cut from a short line), so fixed-position reads never go past its
+// terminating zero: a missing character reads as the zero, which is neither a
+// digit, nor a letter, nor a blank.
+#pragma once
+
+#include <cstring>
+#include <initializer_list>
+
+namespace vse {
+
+// Character i of s, or '\0' when s ends before it.
+inline char carOuNul(const char* s, int i) {
+    for (int k = 0; k < i; ++k)
+        if (s[k] == '\0') return '\0';
+    return s[i];
+}
+
+inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+inline bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The whole value equals the text.
+inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+
+// The value begins with the text (compared over the text's length).
+inline bool commencePar(const char* v, const char* prefixe) {
+    return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0;
+}
+
+// The value begins with one of the texts.
+inline bool commenceParUn(const char* v, std::initializer_list<const char*> prefixes) {
+    for (const char* p : prefixes)
+        if (commencePar(v, p)) return true;
+    return false;
+}
+
+// Characters debut..debut+n-1 (from 0) exist and are all digits.
+inline bool chiffres(const char* s, int debut, int n) {
+    for (int i = debut; i < debut + n; ++i)
+        if (!estChiffre(carOuNul(s, i))) return false;
+    return true;
+}
+
+// Characters debut..debut+n-1 (from 0) exist and are all blanks.
+inline bool blancs(const char* s, int debut, int n) {
+    for (int i = debut; i < debut + n; ++i)
+        if (carOuNul(s, i) != ' ') return false;
+    return true;
+}
+
+// Decimal value of n digit characters from debut (checked by the caller).
+inline int nombre(const char* s, int debut, int n) {
+    int v = 0;
+    for (int i = debut; i < debut + n; ++i) v = v * 10 + (s[i] - '0');
+    return v;
+}
+
+}  // namespace vse
