@@ -308,6 +308,8 @@ int Moteur::arret(const char* message) {
 int Moteur::boucle() {
     for (;;) {
         const int r = dvranFgets();
+        // A read error is no end of file: the input is given back, never taken as complete.
+        if (r == DVRAN_EOF && std::ferror(fp_recu) != 0) return arret(msg::IG003);
         if (r == DVRAN_EOF || r == DVRAN_CTRLZ) return 0;
         if (r == DVRAN_LONGNULLE) return arret(msg::IG015);
         // DOS, UNIX and MAC line ends may not be mixed in one file.

@@ -377,6 +377,17 @@ TEST_F(MoteurE2E, FichierGardeIllisible) {
     }
 }
 
+// An input that cannot be read (here a directory) is never taken for an
+// empty or complete file: the run stops and the input is given back.
+TEST_F(MoteurE2E, EntreeIllisible) {
+    fs::create_directory(entree);
+    const Execution e = executer(P::principal, {entree, sortie, journal});
+    EXPECT_EQ(e.statut, 1);
+    EXPECT_TRUE(fs::is_directory(entree));
+    EXPECT_EQ(contenuDe(rep.chemin()), (std::vector<std::string>{nomEntree, "run.log"}));
+    verifierLog(lire(journal), IG003);
+}
+
 // ---------------------------------------------------------------- line reader
 
 TEST_F(MoteurE2E, LecteurDeLignes) {
