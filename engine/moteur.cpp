@@ -409,11 +409,10 @@ int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {
             getVseCorps(cp, xdebug);
             nbErreur = verifChamps(v, nbErreur, entree.tabVerif, valCorpsVSE, e5, "C");
 
-            // The result code as received (third body field), checked per program.
+            // The result code as received (third body field, when the layout
+            // cuts one: body fields are cleared before each cut), per program.
             err_aux = 0;
-            int positionnes = 0;
-            for (int i = 0; i < entree.tabVerif.n; ++i) positionnes += entree.tabVerif.lignes[i].fin != 0;
-            if (!egal(e6, "ERRE") && positionnes >= 3) {
+            if (!egal(e6, "ERRE") && valCorpsVSE[C3].valeur[0] != '\0') {
                 err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
             }
             if (err_aux != 0) ajouterErreur(err_aux);
