@@ -55,6 +55,15 @@ private:
 
 // Widths of the header fields E1..E13.
 constexpr int largeurE[NB_ENTETE] = {1, 1, 8, 8, 3, 4, 1, 8, 8, 8, 10, 1, 1};
+// Widths of the trailer fields F1..F5.
+constexpr int largeurF[NB_FIN] = {8, 6, 3, 8, 1};
+
+// A record that no dispatch entry describes is identified by blanks: body
+// fields C1 and C2 become 2 and 12 blanks.
+void sansIdentifiant(valeurVSE* corps) {
+    std::strcpy(corps[C1].valeur, "  ");
+    std::strcpy(corps[C2].valeur, "            ");
+}
 
 void ecrireEntete(Enregistrement& e, const valeurVSE* entete) {
     for (int i = 0; i < NB_ENTETE; ++i) e.champ(entete[i].valeur, largeurE[i]);
@@ -431,12 +440,7 @@ int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {
         }
     }
 
-    if (it == pack.ERR_AIGUILLAGE()) {
-        poser(valCorpsVSE[C1].valeur, "", 2);
-        valCorpsVSE[C1].valeur[2] = '\0';
-        poser(valCorpsVSE[C2].valeur, "", 12);
-        valCorpsVSE[C2].valeur[12] = '\0';
-    }
+    if (it == pack.ERR_AIGUILLAGE()) sansIdentifiant(valCorpsVSE);
     if (nbErreur == 0) {
         emettreVSE(ligne, format);
     } else {
@@ -606,10 +610,7 @@ void Moteur::faireVSEERR(const char* champC7, const char* champC8, int nbErreurP
 }
 
 void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
-    if (itAiguil == pack.ERR_AIGUILLAGE()) {
-        std::strcpy(valCorpsVSE[C1].valeur, "  ");
-        std::strcpy(valCorpsVSE[C2].valeur, "            ");
-    }
+    if (itAiguil == pack.ERR_AIGUILLAGE()) sansIdentifiant(valCorpsVSE);
     const char* c7 = nullptr;
     const char* c8 = nullptr;
     identification(itAiguil, c7, c8);
@@ -634,7 +635,6 @@ void Moteur::ecrireFichierAccepte() {
         .champ(valFichCorpsVSE[C7].valeur, 6)
         .champ(valFichCorpsVSE[C8].valeur, 1)
         .blancs(105);
-    const int largeurF[NB_FIN] = {8, 6, 3, 8, 1};
     for (int i = 0; i < NB_FIN; ++i) e.champ(valFichFinVSE[i].valeur, largeurF[i]);
     std::fwrite(e.texte(), 1, LG_VSE, fp_emis);
 }
@@ -645,8 +645,7 @@ void Moteur::ecrireReponseErreur() {
         faireFinDeLigne(fp_erre, formatDuFichier);
         valeurVSE corps[NB_CORPS];
         std::memcpy(corps, valFichCorpsVSE, sizeof valFichCorpsVSE);
-        std::strcpy(corps[C1].valeur, "  ");
-        std::strcpy(corps[C2].valeur, "            ");
+        sansIdentifiant(corps);
         char out[LG_VSE];
         construireVSEERR(out, "  ", "            ", errFich, valFichEnteteVSE, corps, codeFichErreur);
         std::fwrite(out, 1, LG_VSE, fp_erre);

@@ -2,7 +2,6 @@
 // VSE types, frame and dispatch table.
 #include "packs/main/pack.hpp"
 
-#include <cstring>
 
 #include "packs/commun/cadre.hpp"
 
@@ -30,11 +29,8 @@ int maxAutoVSE() { return 1; }
 
 // The result code as received must not be "xx".
 int erreurC3(const char* emetteur, const char* c3, const char*) {
-    if (std::strcmp(c3, "xx") != 0) return 0;
-    for (const char* partenaire : {"NORM01  ", "NORM02  ", "PFOC01  "}) {
-        if (std::strcmp(emetteur, partenaire) == 0) return 64;
-    }
-    return 51;
+    if (!egal(c3, "xx")) return 0;
+    return egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ") || egal(emetteur, "PFOC01  ") ? 64 : 51;
 }
 
 constexpr auto tEntete = tableEntete({
