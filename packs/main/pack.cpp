@@ -2,7 +2,6 @@
 // VSE types, frame and dispatch table.
 #include "packs/main/pack.hpp"
 
-
 #include "packs/commun/cadre.hpp"
 
 namespace vse::principal {
