@@ -28,6 +28,7 @@ using tValAutorise = const char*;
 struct Liste {
     const tValAutorise* v;
     int n;
+    const char* nom = "";  // the list's name, for reports and the error catalogue
 };
 
 // Record types, in this order (ERTI before ERRE, SORT last).
@@ -123,7 +124,8 @@ struct sCorps {
     int typeINV;
     int typeEDI;
     int typeMOD;
-    pfVerif_t pfVerif;
+    pfVerif_t pfVerif;    // nullptr: the field is only cut out
+    const char* nomRegle; // the rule's name, for reports and the error catalogue
     const Liste* sverif;  // nullptr: no list (length 0)
     Dependance dependance;
     int noErr;
@@ -145,7 +147,10 @@ struct sAiguillage {
     numCorpsVSE champErrC8;
 };
 
-// The list macro of the layout tables: L(TD) names list TD, L0 no list.
+// The rule and list macros of the layout tables: RG(fDATEC) names rule fDATEC
+// (its address and its name), RG0 no rule; L(TD) names list TD, L0 no list.
+#define RG(f) f, #f
+#define RG0 nullptr, ""
 #define L(X) (&(X))
 #define L0 nullptr
 
@@ -158,8 +163,8 @@ inline constexpr Table tableVide{nullptr, 0};
 
 // Builds a Liste from a constant array of allowed values.
 template <std::size_t N>
-constexpr Liste liste(const tValAutorise (&v)[N]) {
-    return {v, static_cast<int>(N)};
+constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
+    return {v, static_cast<int>(N), nom};
 }
 
 // Cuts `tampon` by the layout into `tValVSE` (continuation rows cut nothing).

@@ -48,6 +48,19 @@ inline bool blancs(const char* s, int debut, int n) {
     return true;
 }
 
+// The first n characters of a and b are equal; a value shorter than n
+// characters only equals one just as short.
+inline bool memesDebuts(const char* a, const char* b, int n) { return std::strncmp(a, b, static_cast<std::size_t>(n)) == 0; }
+
+// A number read as a decimal integer: the digits from the first character up
+// to the first non-digit (leading blanks are not skipped: "  12" reads as 0).
+// At most 18 digits are read, so the value always fits.
+inline long long lireEntier(const char* s) {
+    long long v = 0;
+    for (int i = 0; i < 18 && estChiffre(s[i]); ++i) v = v * 10 + (s[i] - '0');
+    return v;
+}
+
 // Decimal value of n digit characters from debut (checked by the caller).
 inline int nombre(const char* s, int debut, int n) {
     int v = 0;

@@ -174,8 +174,8 @@ constexpr Entrees<M> pointeurs(const Textes<L, M>& t) {
 }
 
 template <std::size_t N>
-constexpr Liste liste(const Entrees<N>& t) {
-    return {t.data(), static_cast<int>(N)};
+constexpr Liste liste(const Entrees<N>& t, const char* nom) {
+    return {t.data(), static_cast<int>(N), nom};
 }
 
 // ---------------------------------------------------------------------------
@@ -727,95 +727,95 @@ static_assert(std::size(vTEDC) == 92 && groupesDe(vTEDC, 2, 8));
 // ---------------------------------------------------------------------------
 // The lists.
 
-constinit const Liste BDN031         = liste(vBDN031);
-constinit const Liste BDN8           = liste(vBDN8);
-constinit const Liste BOOL           = liste(vBOOL);
-constinit const Liste BOOLFal        = liste(vBOOLFal);
-constinit const Liste C2_MODEL       = liste(vC2_MODEL);
-constinit const Liste C2_MODEL_BV    = liste(vC2_MODEL_BV);
-constinit const Liste C3_MODEL       = liste(vC3_MODEL);
-constinit const Liste C3_MODEL_BV    = liste(vC3_MODEL_BV);
-constinit const Liste CAT_RECEN      = liste(vCAT_RECEN);
-constinit const Liste COUE           = liste(vCOUE);
-constinit const Liste DEROUL_MARC    = liste(vDEROUL_MARC);
-constinit const Liste DPT17          = liste(vDPT17);
-constinit const Liste DPT2           = liste(vDPT2);
-constinit const Liste DPT3           = liste(vDPT3);
-constinit const Liste DPT4           = liste(vDPT4);
-constinit const Liste DPT5           = liste(vDPT5);
-constinit const Liste DPT6           = liste(vDPT6);
-constinit const Liste DPT7           = liste(vDPT7);
-constinit const Liste DPT8           = liste(vDPT8);
-constinit const Liste DouzeBlancs    = liste(vDouzeBlancs);
-constinit const Liste ELV_V          = liste(vELV_V);
-constinit const Liste ET1            = liste(vET1);
-constinit const Liste ET12           = liste(vET12);
-constinit const Liste ET4            = liste(vET4);
-constinit const Liste FAB_REP        = liste(vFAB_REP);
-constinit const Liste FIL_V          = liste(vFIL_V);
-constinit const Liste FR             = liste(vFR);
-constinit const Liste HuitBlancs     = liste(vHuitBlancs);
-constinit const Liste HuitBlancsFal  = liste(vHuitBlancsFal);
-constinit const Liste MORTNE         = liste(vMORTNE);
-constinit const Liste NB             = liste(vNB);
-constinit const Liste NOUU           = liste(vNOUU);
-constinit const Liste P17            = liste(vP17);
-constinit const Liste P18            = liste(vP18);
-constinit const Liste P5             = liste(vP5);
-constinit const Liste P6             = liste(vP6);
-constinit const Liste P7             = liste(vP7);
-constinit const Liste P8             = liste(vP8);
-constinit const Liste PROD           = liste(vPROD);
-constinit const Liste PROD_E         = liste(vPROD_E);
-constinit const Liste PROD_EV        = liste(vPROD_EV);
-constinit const Liste SEX            = liste(vSEX);
-constinit const Liste TCEE           = liste(vTCEE);
-constinit const Liste TCEP           = liste(vTCEP);
-constinit const Liste TCME           = liste(vTCME);
-constinit const Liste TCMS           = liste(vTCMS);
-constinit const Liste TECH           = liste(edite<eTECH>);
-constinit const Liste TEMOIN         = liste(vTEMOIN);
-constinit const Liste TOUN           = liste(vTOUN);
-constinit const Liste TOUQ           = liste(vTOUQ);
-constinit const Liste TTE            = liste(vTTE);
-constinit const Liste TYP_COM        = liste(vTYP_COM);
-constinit const Liste TYP_IDENT      = liste(vTYP_IDENT);
-constinit const Liste TYP_NUMERO     = liste(vTYP_NUMERO);
-constinit const Liste UN             = liste(vUN);
-constinit const Liste UNETCINQ       = liste(vUNETCINQ);
-constinit const Liste UTIL_BOUC      = liste(vUTIL_BOUC);
-constinit const Liste ZERO           = liste(vZERO);
-constinit const Liste cinqBlancs     = liste(vcinqBlancs);
-constinit const Liste quatorzeBlancs = liste(vquatorzeBlancs);
-constinit const Liste quatreBlancs   = liste(vquatreBlancs);
-constinit const Liste soixanteBlancs = liste(vsoixanteBlancs);
-constinit const Liste trenteBlancs   = liste(vtrenteBlancs);
-constinit const Liste versionVSE     = liste(vversionVSE);
-constinit const Liste vingtBlancs    = liste(vvingtBlancs);
+constinit const Liste BDN031         = liste(vBDN031, "BDN031");
+constinit const Liste BDN8           = liste(vBDN8, "BDN8");
+constinit const Liste BOOL           = liste(vBOOL, "BOOL");
+constinit const Liste BOOLFal        = liste(vBOOLFal, "BOOLFal");
+constinit const Liste C2_MODEL       = liste(vC2_MODEL, "C2_MODEL");
+constinit const Liste C2_MODEL_BV    = liste(vC2_MODEL_BV, "C2_MODEL_BV");
+constinit const Liste C3_MODEL       = liste(vC3_MODEL, "C3_MODEL");
+constinit const Liste C3_MODEL_BV    = liste(vC3_MODEL_BV, "C3_MODEL_BV");
+constinit const Liste CAT_RECEN      = liste(vCAT_RECEN, "CAT_RECEN");
+constinit const Liste COUE           = liste(vCOUE, "COUE");
+constinit const Liste DEROUL_MARC    = liste(vDEROUL_MARC, "DEROUL_MARC");
+constinit const Liste DPT17          = liste(vDPT17, "DPT17");
+constinit const Liste DPT2           = liste(vDPT2, "DPT2");
+constinit const Liste DPT3           = liste(vDPT3, "DPT3");
+constinit const Liste DPT4           = liste(vDPT4, "DPT4");
+constinit const Liste DPT5           = liste(vDPT5, "DPT5");
+constinit const Liste DPT6           = liste(vDPT6, "DPT6");
+constinit const Liste DPT7           = liste(vDPT7, "DPT7");
+constinit const Liste DPT8           = liste(vDPT8, "DPT8");
+constinit const Liste DouzeBlancs    = liste(vDouzeBlancs, "DouzeBlancs");
+constinit const Liste ELV_V          = liste(vELV_V, "ELV_V");
+constinit const Liste ET1            = liste(vET1, "ET1");
+constinit const Liste ET12           = liste(vET12, "ET12");
+constinit const Liste ET4            = liste(vET4, "ET4");
+constinit const Liste FAB_REP        = liste(vFAB_REP, "FAB_REP");
+constinit const Liste FIL_V          = liste(vFIL_V, "FIL_V");
+constinit const Liste FR             = liste(vFR, "FR");
+constinit const Liste HuitBlancs     = liste(vHuitBlancs, "HuitBlancs");
+constinit const Liste HuitBlancsFal  = liste(vHuitBlancsFal, "HuitBlancsFal");
+constinit const Liste MORTNE         = liste(vMORTNE, "MORTNE");
+constinit const Liste NB             = liste(vNB, "NB");
+constinit const Liste NOUU           = liste(vNOUU, "NOUU");
+constinit const Liste P17            = liste(vP17, "P17");
+constinit const Liste P18            = liste(vP18, "P18");
+constinit const Liste P5             = liste(vP5, "P5");
+constinit const Liste P6             = liste(vP6, "P6");
+constinit const Liste P7             = liste(vP7, "P7");
+constinit const Liste P8             = liste(vP8, "P8");
+constinit const Liste PROD           = liste(vPROD, "PROD");
+constinit const Liste PROD_E         = liste(vPROD_E, "PROD_E");
+constinit const Liste PROD_EV        = liste(vPROD_EV, "PROD_EV");
+constinit const Liste SEX            = liste(vSEX, "SEX");
+constinit const Liste TCEE           = liste(vTCEE, "TCEE");
+constinit const Liste TCEP           = liste(vTCEP, "TCEP");
+constinit const Liste TCME           = liste(vTCME, "TCME");
+constinit const Liste TCMS           = liste(vTCMS, "TCMS");
+constinit const Liste TECH           = liste(edite<eTECH>, "TECH");
+constinit const Liste TEMOIN         = liste(vTEMOIN, "TEMOIN");
+constinit const Liste TOUN           = liste(vTOUN, "TOUN");
+constinit const Liste TOUQ           = liste(vTOUQ, "TOUQ");
+constinit const Liste TTE            = liste(vTTE, "TTE");
+constinit const Liste TYP_COM        = liste(vTYP_COM, "TYP_COM");
+constinit const Liste TYP_IDENT      = liste(vTYP_IDENT, "TYP_IDENT");
+constinit const Liste TYP_NUMERO     = liste(vTYP_NUMERO, "TYP_NUMERO");
+constinit const Liste UN             = liste(vUN, "UN");
+constinit const Liste UNETCINQ       = liste(vUNETCINQ, "UNETCINQ");
+constinit const Liste UTIL_BOUC      = liste(vUTIL_BOUC, "UTIL_BOUC");
+constinit const Liste ZERO           = liste(vZERO, "ZERO");
+constinit const Liste cinqBlancs     = liste(vcinqBlancs, "cinqBlancs");
+constinit const Liste quatorzeBlancs = liste(vquatorzeBlancs, "quatorzeBlancs");
+constinit const Liste quatreBlancs   = liste(vquatreBlancs, "quatreBlancs");
+constinit const Liste soixanteBlancs = liste(vsoixanteBlancs, "soixanteBlancs");
+constinit const Liste trenteBlancs   = liste(vtrenteBlancs, "trenteBlancs");
+constinit const Liste versionVSE     = liste(vversionVSE, "versionVSE");
+constinit const Liste vingtBlancs    = liste(vvingtBlancs, "vingtBlancs");
 
-constinit const Liste TD             = liste(pTD);
-constinit const Liste TDD            = liste(pTDD);
-constinit const Liste TDC            = liste(pTDC);
-constinit const Liste TP             = liste(vTP);
-constinit const Liste TCPNOCEE       = liste(edite<eTCPNOCEE>);
-constinit const Liste TCPNOECH       = liste(edite<eTCPNOECH>);
-constinit const Liste TR             = liste(vTR);
-constinit const Liste TRG            = liste(vTRG);
-constinit const Liste TRSCRE         = liste(vTRSCRE);
-constinit const Liste TRSMOD         = liste(edite<eTRSMOD>);
+constinit const Liste TD             = liste(pTD, "TD");
+constinit const Liste TDD            = liste(pTDD, "TDD");
+constinit const Liste TDC            = liste(pTDC, "TDC");
+constinit const Liste TP             = liste(vTP, "TP");
+constinit const Liste TCPNOCEE       = liste(edite<eTCPNOCEE>, "TCPNOCEE");
+constinit const Liste TCPNOECH       = liste(edite<eTCPNOECH>, "TCPNOECH");
+constinit const Liste TR             = liste(vTR, "TR");
+constinit const Liste TRG            = liste(vTRG, "TRG");
+constinit const Liste TRSCRE         = liste(vTRSCRE, "TRSCRE");
+constinit const Liste TRSMOD         = liste(edite<eTRSMOD>, "TRSMOD");
 
 // Read in groups: n counts entries, not groups.
-constinit const Liste IND_M          = liste(vIND_M);
-constinit const Liste NEV            = liste(vNEV);
+constinit const Liste IND_M          = liste(vIND_M, "IND_M");
+constinit const Liste NEV            = liste(vNEV, "NEV");
 
 namespace principal {
-constinit const Liste TEC            = liste(vTEC);
-constinit const Liste TEDC           = liste(vTEDC);
+constinit const Liste TEC            = liste(vTEC, "TEC");
+constinit const Liste TEDC           = liste(vTEDC, "TEDC");
 }  // namespace principal
 
 namespace variante {
-constinit const Liste TEC            = liste(edite<eTECVariante>);
-constinit const Liste TEDC           = liste(edite<eTEDCVariante>);
+constinit const Liste TEC            = liste(edite<eTECVariante>, "TEC");
+constinit const Liste TEDC           = liste(edite<eTEDCVariante>, "TEDC");
 }  // namespace variante
 
 }  // namespace vse

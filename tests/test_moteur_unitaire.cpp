@@ -85,11 +85,11 @@ TEST(MoteurNoms, CodeDuPremierMot) {
 
 TEST(MoteurDecoupage, ChampsParLaTable) {
     const sCorps t[] = {
-        {E6, 22, 25, 1, 1, 1, 1, 1, nullptr, L0, none, 0},
-        {E1,  1,  1, 1, 1, 1, 1, 1, nullptr, L0, none, 0},
-        {E6,  0,  0, 1, 1, 1, 1, 1, nullptr, L0, none, 0},
-        {E3,  3, 10, 1, 1, 1, 1, 1, nullptr, L0, none, 0},
-        {E4, 30, 31, 1, 1, 1, 1, 1, nullptr, L0, none, 0},
+        {E6, 22, 25, 1, 1, 1, 1, 1, RG0,      L0, none, 0},
+        {E1,  1,  1, 1, 1, 1, 1, 1, RG0,      L0, none, 0},
+        {E6,  0,  0, 1, 1, 1, 1, 1, RG0,      L0, none, 0},
+        {E3,  3, 10, 1, 1, 1, 1, 1, RG0,      L0, none, 0},
+        {E4, 30, 31, 1, 1, 1, 1, 1, RG0,      L0, none, 0},
     };
     valeurVSE v[6];
     for (valeurVSE& x : v) mettre(x, "garde");
@@ -186,9 +186,9 @@ protected:
 TEST_F(MoteurVerifChamps, CodesDePresence) {
     const sCorps t[] = {
         //       CRE DEM INV EDI MOD
-        {C1, 1, 3, 0, 1, 2, 1, 2, regleKo, L0, none, 50},
-        {C2, 4, 6, 2, 0, 0, 0, 0, regleKo, L0, none, 51},
-        {C3, 7, 9, 0, 0, 0, 0, 0, nullptr, L0, none, 52},
+        {C1, 1, 3, 0, 1, 2, 1, 2, RG(regleKo), L0, none, 50},
+        {C2, 4, 6, 2, 0, 0, 0, 0, RG(regleKo), L0, none, 51},
+        {C3, 7, 9, 0, 0, 0, 0, 0, RG0,      L0, none, 52},
     };
     struct Cas {
         const char* e5;
@@ -220,11 +220,11 @@ TEST_F(MoteurVerifChamps, CodesDePresence) {
 // row order.
 TEST_F(MoteurVerifChamps, ContinuationEtDependance) {
     const sCorps t[] = {
-        {C1, 1, 3, 0, 0, 0, 0, 0, regleKo, L(listeDeux), dep(E5),     60},
-        {C1, 0, 0, 0, 0, 0, 0, 0, regleKo, L0,      none,        61},
-        {C2, 4, 6, 0, 0, 0, 0, 0, regleOk, L0,      dep(C1),     62},
-        {C2, 0, 0, 0, 0, 0, 0, 0, regleOk, L0,      depFich(E3), 63},
-        {C3, 7, 9, 0, 0, 0, 0, 0, regleKo, L0,      dep(C2),     64},
+        {C1, 1, 3, 0, 0, 0, 0, 0, RG(regleKo), L(listeDeux), dep(E5),     60},
+        {C1, 0, 0, 0, 0, 0, 0, 0, RG(regleKo), L0,      none,        61},
+        {C2, 4, 6, 0, 0, 0, 0, 0, RG(regleOk), L0,      dep(C1),     62},
+        {C2, 0, 0, 0, 0, 0, 0, 0, RG(regleOk), L0,      depFich(E3), 63},
+        {C3, 7, 9, 0, 0, 0, 0, 0, RG(regleKo), L0,      dep(C2),     64},
     };
     const auto [n, rapport] = verifier(table(t), "CRE", infVisu);
     EXPECT_EQ(codes(*m, n), (std::vector<int>{60, 61, 64}));
@@ -243,7 +243,7 @@ TEST_F(MoteurVerifChamps, ContinuationEtDependance) {
 TEST_F(MoteurVerifChamps, DixNumerosAuPlus) {
     std::vector<sCorps> lignes;
     for (int i = 0; i < 12; ++i) {
-        lignes.push_back({C1 + i, 3 * i + 1, 3 * i + 3, 0, 0, 0, 0, 0, regleKo, L0, none, 70 + i});
+        lignes.push_back({C1 + i, 3 * i + 1, 3 * i + 3, 0, 0, 0, 0, 0, RG(regleKo), L0, none, 70 + i});
     }
     const Table t{lignes.data(), 12};
 
@@ -298,19 +298,19 @@ VSE_REGLE(regleSansK) { return champ[0] != 'K'; }
 
 constexpr std::array<sCorps, 15> corpsEssai() {
     std::array<sCorps, 15> t{{
-        {C1, 63, 64, 0, 0, 0, 0, 0, nullptr, L0, none, 0},
-        {C2, 65, 76, 0, 0, 0, 0, 0, nullptr, L0, none, 0},
-        {C3, 77, 78, 0, 0, 0, 0, 0, nullptr, L0, none, 0},
+        {C1, 63, 64, 0, 0, 0, 0, 0, RG0,      L0, none, 0},
+        {C2, 65, 76, 0, 0, 0, 0, 0, RG0,      L0, none, 0},
+        {C3, 77, 78, 0, 0, 0, 0, 0, RG0,      L0, none, 0},
     }};
-    for (int i = 0; i < 12; ++i) t[3 + i] = {C4 + i, 79 + i, 79 + i, 0, 0, 0, 0, 0, regleSansK, L0, none, 31 + i};
+    for (int i = 0; i < 12; ++i) t[3 + i] = {C4 + i, 79 + i, 79 + i, 0, 0, 0, 0, 0, RG(regleSansK), L0, none, 31 + i};
     return t;
 }
 constexpr auto tNaisEssai = corpsEssai();
 const sCorps tErreEssai[] = {
-    {C1, 63, 66, 0, 0, 0, 0, 0, nullptr,    L0, none, 0},
-    {C2, 67, 69, 0, 0, 0, 0, 0, nullptr,    L0, none, 0},
-    {C3, 70, 71, 0, 0, 0, 0, 0, nullptr,    L0, none, 0},
-    {C4, 72, 72, 0, 0, 0, 0, 0, regleSansK, L0, none, 31},
+    {C1, 63, 66, 0, 0, 0, 0, 0, RG0,         L0, none, 0},
+    {C2, 67, 69, 0, 0, 0, 0, 0, RG0,         L0, none, 0},
+    {C3, 70, 71, 0, 0, 0, 0, 0, RG0,         L0, none, 0},
+    {C4, 72, 72, 0, 0, 0, 0, 0, RG(regleSansK), L0, none, 31},
 };
 const sAiguillage aiguillageEssai[] = {
     {"ERRE", table(tErreEssai),                    ERRE, CINC, CINC},

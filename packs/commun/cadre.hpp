@@ -42,22 +42,22 @@ VSE_REGLE(finF3);
 
 // The header layout of a program.
 constexpr std::array<sCorps, lEntete> tableEntete(const ReglesEntete& r) {
-    //  field  from to   CRE DEM INV EDI MOD  rule           list         dependance  error
+    //  field  from to   CRE DEM INV EDI MOD  rule                          list           dependance error
     return {{
-        {E1,    1,  1,   1,  1,  1,  1,  1,  nullptr,        L0,          none,        0},
-        {E2,    2,  2,   1,  1,  1,  1,  1,  nullptr,        L0,          none,        0},
-        {E3,    3, 10,   1,  1,  1,  1,  1,  r.enteteE3,     r.listeE3,   dep(E6),    95},
-        {E4,   11, 18,   1,  1,  1,  1,  1,  r.enteteE4,     r.listeE4,   dep(E6),    96},
-        {E5,   19, 21,   1,  1,  1,  1,  1,  fVerifValAut,   r.tE5,       none,       84},
-        {E6,   22, 25,   1,  1,  1,  1,  1,  fVerifValAut,   r.tE6,       none,       85},
-        {E6,    0,  0,   1,  1,  1,  1,  1,  r.fVerifDepE6,  L0,          dep(E5),    86},
-        {E7,   26, 26,   1,  1,  1,  1,  1,  nullptr,        L0,          none,        0},
-        {E8,   27, 34,   1,  1,  1,  1,  1,  r.enteteE8,     r.listeE8,   dep(E6),    87},
-        {E9,   35, 42,   1,  1,  1,  1,  1,  r.enteteE9,     L(HuitBlancs), dep(E6),  89},
-        {E10,  43, 50,   1,  1,  1,  1,  1,  r.enteteE10,    r.listeE10,  dep(E6),    88},
-        {E11,  51, 60,   1,  1,  1,  1,  1,  nullptr,        L0,          none,        0},
-        {E12,  61, 61,   1,  1,  1,  1,  1,  enteteE12,      L(TOUQ),     dep(E6),    97},
-        {E13,  62, 62,   1,  1,  1,  1,  1,  enteteE13,      L(NOUU),     dep(E6),    98},
+        {E1,    1,  1,   1,  1,  1,  1,  1,  RG0,                           L0,            none,       0},
+        {E2,    2,  2,   1,  1,  1,  1,  1,  RG0,                           L0,            none,       0},
+        {E3,    3, 10,   1,  1,  1,  1,  1,  r.enteteE3, "enteteE3",        r.listeE3,     dep(E6),   95},
+        {E4,   11, 18,   1,  1,  1,  1,  1,  r.enteteE4, "enteteE4",        r.listeE4,     dep(E6),   96},
+        {E5,   19, 21,   1,  1,  1,  1,  1,  RG(fVerifValAut),              r.tE5,         none,      84},
+        {E6,   22, 25,   1,  1,  1,  1,  1,  RG(fVerifValAut),              r.tE6,         none,      85},
+        {E6,    0,  0,   1,  1,  1,  1,  1,  r.fVerifDepE6, "fVerifDepE6",  L0,            dep(E5),   86},
+        {E7,   26, 26,   1,  1,  1,  1,  1,  RG0,                           L0,            none,       0},
+        {E8,   27, 34,   1,  1,  1,  1,  1,  r.enteteE8, "enteteE8",        r.listeE8,     dep(E6),   87},
+        {E9,   35, 42,   1,  1,  1,  1,  1,  r.enteteE9, "enteteE9",        L(HuitBlancs), dep(E6),   89},
+        {E10,  43, 50,   1,  1,  1,  1,  1,  r.enteteE10, "enteteE10",      r.listeE10,    dep(E6),   88},
+        {E11,  51, 60,   1,  1,  1,  1,  1,  RG0,                           L0,            none,       0},
+        {E12,  61, 61,   1,  1,  1,  1,  1,  RG(enteteE12),                 L(TOUQ),       dep(E6),   97},
+        {E13,  62, 62,   1,  1,  1,  1,  1,  RG(enteteE13),                 L(NOUU),       dep(E6),   98},
     }};
 }
 

@@ -71,9 +71,10 @@ const sAiguillage tAiguillage[] = {
 };
 }  // namespace
 
-const Liste tE5 = liste(vE5);
-const Liste tE6 = liste(vE6);
-const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(tE6INV), liste(tE6EDI), liste(tE6MOD), liste(tE6INF)};
+const Liste tE5 = liste(vE5, "tE5");
+const Liste tE6 = liste(vE6, "tE6");
+const ListesE6 listesE6{liste(tE6CRE, "tE6CRE"), liste(tE6DEM, "tE6DEM"), liste(tE6INV, "tE6INV"),
+                        liste(tE6EDI, "tE6EDI"), liste(tE6MOD, "tE6MOD"), liste(tE6INF, "tE6INF")};
 
 const Pack pack{
     "DELVORAN  ",

@@ -16,10 +16,10 @@ const tValAutorise vE6[] = {"ABAT", "AVER", "ECHA", "ENTR", "FICH", "IMPO",
 const tValAutorise tE6CRE[] = {"ABAT", "ECHA", "ENTR", "IMPO", "JALO", "NAIS", "REBO", "SORT"};
 const tValAutorise tE6DEM[] = {"AVER", "INFO", "LIST"};
 const tValAutorise tE6ABAT[] = {"ABAT"};
-const Liste tE6 = liste(vE6);
+const Liste tE6 = liste(vE6, "tE6");
 // "INV" and "MOD" allow slaughter records only.
-const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(tE6ABAT), variante::listesE6.EDI, liste(tE6ABAT),
-                        variante::listesE6.INF};
+const ListesE6 listesE6{liste(tE6CRE, "tE6CRE"), liste(tE6DEM, "tE6DEM"), liste(tE6ABAT, "tE6INV"),
+                        variante::listesE6.EDI,  liste(tE6ABAT, "tE6MOD"), variante::listesE6.INF};
 
 VSE_REGLE(fVerifDepE6) { return vse::fVerifDepE6(listesE6, dependance, champ); }
 

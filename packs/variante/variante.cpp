@@ -36,10 +36,10 @@ int erreurC3L(const char* emetteur, const char* c3, const char*) {
 
 int erreurC3D(const char*, const char* c3, const char*) { return egal(c3, "  ") || egal(c3, "10") ? 0 : 806; }
 
-const Liste tE5 = liste(vE5);
-const Liste tE6 = liste(vE6);
-const ListesE6 listesE6{liste(tE6CRE), liste(tE6DEM), liste(aucunType), liste(aucunType), liste(aucunType),
-                        liste(tE6INF)};
+const Liste tE5 = liste(vE5, "tE5");
+const Liste tE6 = liste(vE6, "tE6");
+const ListesE6 listesE6{liste(tE6CRE, "tE6CRE"),    liste(tE6DEM, "tE6DEM"),    liste(aucunType, "tE6INV"),
+                        liste(aucunType, "tE6EDI"), liste(aucunType, "tE6MOD"), liste(tE6INF, "tE6INF")};
 
 VSE_REGLE(fVerifDepE6) { return vse::fVerifDepE6(listesE6, dependance, champ); }
 
