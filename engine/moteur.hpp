@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/es.hpp"
 #include "engine/pack.hpp"
 #include "model/vse.hpp"
 
@@ -11,8 +12,8 @@ namespace vse {
 
 enum visuVSE { noVisu = 0, infVisu = 1, dgVisu = 2 };
 
-// Outcomes of reading one line.
-enum dvranFgetsRet { DVRAN_EOF, DVRAN_DOS, DVRAN_UNIX, DVRAN_MAC, DVRAN_LONGNULLE, DVRAN_CTRLZ };
+// Outcomes of reading one line; DVRAN_ERREUR: the input could not be read.
+enum dvranFgetsRet { DVRAN_EOF, DVRAN_DOS, DVRAN_UNIX, DVRAN_MAC, DVRAN_LONGNULLE, DVRAN_CTRLZ, DVRAN_ERREUR };
 
 // Line-end formats of a file (not yet known: -1).
 inline constexpr int FORMAT_INCONNU = -1;
@@ -49,34 +50,35 @@ void strrevers(char* s);
 // The code between the first two '_' of a command-line word (at most 31 characters).
 std::string extraireC11(const char* mot);
 
-// One log line "Le JJ/MM/SSAA a HH:MM:SS : message", then the log is closed.
-void consigner(const char* erreur, std::FILE*& fp);
 // One trace line on the error stream.
 void tracer(const char* s);
 
 class Moteur {
 public:
-    explicit Moteur(const Pack& pack);
+    explicit Moteur(const Pack& pack, const OperationsFichier& es = operationsSysteme());
     Moteur(const Moteur&) = delete;
     Moteur& operator=(const Moteur&) = delete;
-    ~Moteur();
 
     // The whole run: command line, files, line loop, answer. Returns the exit status.
     int delvoran(int argc, char** argv);
 
     // --- steps of the run, public so that they can be driven one by one ---
 
-    // Reads one line of fp_recu into tampon.
+    // Reads one line of the input into tampon (lgTampon characters).
     int dvranFgets();
-    // Cuts, checks and answers one line; its error count, or -2 when the run stopped.
+    // Cuts, checks and answers one line of `lg` characters; its error count,
+    // or -2 when the run stopped.
+    int traitement(const char* ligne, int lg, int visu, int nombreDeVSE, int formatDuFichier);
     int traitement(const char* ligne, int visu, int nombreDeVSE, int formatDuFichier);
     // Applies a layout's rules to the values cut by it; the new error count.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
                     const char* valE5, const char* premLettre);
-    // The ERRE VSE answering the current VSE with the given errors (256 characters).
+    // The ERRE VSE answering the current VSE with the given errors (256
+    // characters). lgC1 and lgC2: the widths of the identification fields C1
+    // and C2 in the rejected record's layout (0: as cut).
     void construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                           const valeurVSE* lvalEnteteVSE, const valeurVSE* lvalCorpsVSE,
-                          const int* lcodeErreur) const;
+                          const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0) const;
     // Index of the dispatch entry of a VSE type (the closing entry when none).
     int aiguiller(const char* e6) const;
     // The view through which rules read the current line.
@@ -85,17 +87,19 @@ public:
 
     // --- run state ---
     const Pack& pack;
+    const OperationsFichier& es;
     int visu = noVisu;
 
     std::string name_recu, name_emis, name_log, name_tmp_recu, name_tmp_emis, name_erre;
-    std::FILE* fp_recu = nullptr;
-    std::FILE* fp_emis = nullptr;
-    std::FILE* fp_erre = nullptr;
-    std::FILE* fp_log = nullptr;
+    FichierLu recu;
+    FichierEcrit emis;
+    FichierEcrit erre;
+    Journal journal;
     char VSEDate[37] = {};
     char bufC11[32] = {};
 
     char tampon[2 * LG_VSE + 1] = {};
+    int lgTampon = 0;
     int codLong = 0;
     int codCaract = 0;
     int nbErreur = 0;
@@ -117,6 +121,7 @@ public:
     char sauvTamponVSE[LG_VSE + 1] = {};
 
     char xdebug[LG_XDEBUG] = {};
+    int lgXdebug = 0;
     valeurVSE valEnteteVSE[NB_ENTETE] = {};
     valeurVSE valCorpsVSE[NB_CORPS] = {};
     valeurVSE valFinVSE[NB_FIN] = {};
@@ -132,10 +137,10 @@ private:
     int finDeTraitement();
     int arret(const char* message);  // stop while reading lines: input given back
     void ajouterErreur(int noErr);
-    void affichageVSE(const char* ligne, int visu);
-    void faireFinDeLigne(std::FILE* fp, int format) const;
+    void affichageVSE(const char* ligne, int lg, int visu);
+    void faireFinDeLigne(FichierEcrit& f, int format);
     void emettreVSE(const char* ligne, int format);
-    void faireVSEERR(const char* champC7, const char* champC8, int nbErreurPassee);
+    void faireVSEERR(int itAiguil, int nbErreurPassee);
     void faireTamponVSEERR(int codeErr, int itAiguil);
     void identification(int itAiguil, const char*& c7, const char*& c8) const;
     void ecrireFichierAccepte();
@@ -143,6 +148,7 @@ private:
     int emettre(const std::string& name_emettre);
     void nePasEmettre();
     void allCloseFile();
+    void supprimerOuSignaler(const std::string& nom);
     void prepareVSEDate();
     void dependances(int itAiguil);
 };

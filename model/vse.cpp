@@ -5,21 +5,23 @@
 
 namespace vse {
 
-void getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu) {
-    // The line ends at its terminating zero; a field past that end of a short
-    // line reads as blanks, so every value keeps its field's width.
-    int lgLigne = 0;
-    while (lgLigne < LG_XDEBUG && tampon[lgLigne] != '\0') ++lgLigne;
+int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu) {
     int k = 0;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];
         if (r.fin == 0) continue;  // continuation row: nothing to cut
         char* dst = tValVSE[k++].valeur;
-        int lg = 0;
-        for (int pos = r.debut; pos <= r.fin; ++pos) dst[lg++] = pos <= lgLigne ? tampon[pos - 1] : ' ';
-        dst[lg] = '\0';
+        const int dernier = r.fin < lg ? r.fin : lg;
+        const int n = dernier >= r.debut ? dernier - r.debut + 1 : 0;
+        if (n > 0) std::memcpy(dst, tampon + r.debut - 1, static_cast<std::size_t>(n));
+        dst[n] = '\0';
     }
     if (visu == 2) std::fputs("\n", stdout);
+    return k;
+}
+
+int getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu) {
+    return getvseChamps(t, tampon, static_cast<int>(std::strlen(tampon)), tValVSE, visu);
 }
 
 namespace {
@@ -44,16 +46,15 @@ constexpr PositionCp positionsCp[] = {
 };
 }  // namespace
 
-void getVseCorps(vseCorps& cp, const char* xdebug) {
+void getVseCorps(vseCorps& cp, const char* ligne, int lg) {
     std::memset(cp.CODE_PAYS_BOV, 0, sizeof cp.CODE_PAYS_BOV);
-    const std::size_t lg = std::strlen(xdebug);
     for (const PositionCp& p : positionsCp) {
         char* dst = cp.*(p.membre);
         std::memset(dst, 0, 64);
-        for (int i = p.debut; i <= p.fin && static_cast<std::size_t>(i) <= lg; ++i) {
-            dst[i - p.debut] = xdebug[i - 1];
-        }
+        for (int i = p.debut; i <= p.fin && i <= lg; ++i) dst[i - p.debut] = ligne[i - 1];
     }
 }
+
+void getVseCorps(vseCorps& cp, const char* xdebug) { getVseCorps(cp, xdebug, static_cast<int>(std::strlen(xdebug))); }
 
 }  // namespace vse

@@ -167,12 +167,18 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
     return {v, static_cast<int>(N), nom};
 }
 
-// Cuts `tampon` by the layout into `tValVSE` (continuation rows cut nothing).
-// Values are never longer than the line: a field past the end of a short line
-// is cut short or empty. With visu == 2 one empty line is shown.
-void getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu);
+// Cuts the line `tampon` of `lg` characters by the layout into `tValVSE`
+// (continuation rows cut nothing); returns the number of fields cut. Every
+// byte of the line is one character, a zero byte included; a field lying past
+// the end of a short line is cut short or empty. With visu == 2 one empty
+// line is shown.
+int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu);
+// The same for a zero-terminated line.
+int getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu);
 
-// Fills the slaughter view from the line.
+// Fills the slaughter view from the line of `lg` characters (each member
+// cleared first, so a short line leaves the members past its end empty).
+void getVseCorps(vseCorps& cp, const char* ligne, int lg);
 void getVseCorps(vseCorps& cp, const char* xdebug);
 
 }  // namespace vse

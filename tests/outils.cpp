@@ -251,4 +251,23 @@ Execution executer(const std::string& programme, const std::vector<std::string>&
     return e;
 }
 
+// ---------------------------------------------------------------- bench
+
+Banc::Banc(const Pack& pack) : m_(std::make_unique<Moteur>(pack)) {
+    m_->name_tmp_emis = rep_ / "emis";
+    m_->name_erre = rep_ / "erre";
+    if (!m_->emis.ouvrir(m_->name_tmp_emis) || !m_->erre.ouvrir(m_->name_erre))
+        throw std::runtime_error("fichiers du banc");
+}
+
+std::string Banc::emis() {
+    m_->emis.vider();
+    return lire(m_->name_tmp_emis);
+}
+
+std::string Banc::erre() {
+    m_->erre.vider();
+    return lire(m_->name_erre);
+}
+
 }  // namespace vse::outils

@@ -7,9 +7,11 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/moteur.hpp"
 #include "model/vse.hpp"
 
 namespace vse::outils {
@@ -109,6 +111,22 @@ private:
 class AvecRepertoire : public ::testing::Test {
 protected:
     RepertoireTemporaire rep;
+};
+
+// An engine of a program with its output and error files open on scratch
+// files, so that lines can be driven through traitement() one by one.
+class Banc {
+public:
+    explicit Banc(const Pack& pack);
+    Moteur& operator*() { return *m_; }
+    Moteur* operator->() { return m_.get(); }
+    // What the output and error files hold so far.
+    std::string emis();
+    std::string erre();
+
+private:
+    RepertoireTemporaire rep_;
+    std::unique_ptr<Moteur> m_;
 };
 
 // ---------------------------------------------------------------- running

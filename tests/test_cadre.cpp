@@ -287,15 +287,12 @@ TEST(CadrePack, CodeResultatRecu) {
 // Runs the FICH record and `ligne` (if any) through a fresh engine of the
 // program: the errors recorded on the last line, and the last ERRE record.
 std::pair<Erreurs, std::string> passer(P p, const Vse& fichier, const Vse* ligne) {
-    Moteur m(packDe(p));
-    m.fp_emis = std::tmpfile();
-    m.fp_erre = std::tmpfile();
-    int n = m.traitement(fichier.ligne().c_str(), noVisu, 1, FORMAT_UNIX);
-    if (ligne != nullptr) n = m.traitement(ligne->ligne().c_str(), noVisu, 2, FORMAT_UNIX);
-    std::string erre(LG_VSE, '\0');
-    if (std::fseek(m.fp_erre, -LG_VSE, SEEK_END) != 0 || std::fread(erre.data(), 1, LG_VSE, m.fp_erre) == 0)
-        erre.clear();
-    return {Erreurs(m.codeErreur, m.codeErreur + n), erre};
+    Banc m(packDe(p));
+    int n = m->traitement(fichier.ligne().c_str(), noVisu, 1, FORMAT_UNIX);
+    if (ligne != nullptr) n = m->traitement(ligne->ligne().c_str(), noVisu, 2, FORMAT_UNIX);
+    const std::string contenu = m.erre();
+    const std::string erre = contenu.size() >= LG_VSE ? contenu.substr(contenu.size() - LG_VSE) : "";
+    return {Erreurs(m->codeErreur, m->codeErreur + n), erre};
 }
 
 using Champs = std::vector<std::pair<numEnteteVSE, const char*>>;

@@ -34,7 +34,7 @@ const std::string USAGE =
     "         -i : resultats des traitements des VSE \n"
     "              vers la console sous forme informatique\n"
     "         -d : resultats des traitements des VSE\n"
-    "              vers la console sous forme d\xe9" "crypt\xe9" "e\n"
+    "              vers la console sous forme d\xe9" "cript\xe9" "e\n"
     "         -v : donne la version de delvoran\n ";
 
 const std::string IG002 =
@@ -407,6 +407,8 @@ TEST_F(MoteurE2E, LecteurDeLignes) {
         {"lettre accentuee", poser(v, 60, "\xe9"), {106}},
         {"controle et trop long", poser(v, 60, "\x01") + "XY", {106, 107}},
         {"controle et trop court", poser(v, 60, "\x7f").substr(0, 200), {106, 108, 90, 91, 94}},
+        // A zero byte is one character of the line: the fields after it are cut in place.
+        {"octet nul", poser(v, 60, std::string(1, '\0')), {106}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -478,6 +480,18 @@ TEST_F(MoteurE2E, ReponseDErreurOctetParOctet) {
 
 // Errors of the file itself (the FICH header, the record count) are answered
 // by a last ERRE record about the FICH record.
+// A FICH record that ends before its file number is a record too short, not
+// a record without file number.
+TEST_F(MoteurE2E, FichCourt) {
+    const P p = P::principal;
+    const Vse f = fich(p, 1);
+    const std::string court = f.ligne().substr(0, 62);
+    EXPECT_EQ(lancer(p, fichier({court, vseType(p).ligne()})).statut, 2);
+    const std::vector<std::string> r = enregistrements(lire(sortie));
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(codesDe(r[1]), (std::vector<int>{108, 100}));
+}
+
 TEST_F(MoteurE2E, ErreursDuFichier) {
     const P p = P::principal;
     Vse mauvais = vseType(p);

@@ -102,11 +102,17 @@ TEST(MoteurDecoupage, ChampsParLaTable) {
     EXPECT_STREQ(v[3].valeur, "..");
     EXPECT_STREQ(v[4].valeur, "garde");  // entries past the positioned rows keep their value
 
-    // A short line: what lies past its end reads as blanks, at full width.
-    getvseChamps(table(t), "ABCDEFGHIJKLMNOPQRSTUXY", v, 0);
-    EXPECT_STREQ(v[0].valeur, "XY  ");
+    // A short line: a field across its end is cut short, a field past it is empty.
+    EXPECT_EQ(getvseChamps(table(t), "ABCDEFGHIJKLMNOPQRSTUXY", v, 0), 4);
+    EXPECT_STREQ(v[0].valeur, "XY");
     EXPECT_STREQ(v[2].valeur, "CDEFGHIJ");
-    EXPECT_STREQ(v[3].valeur, "  ");
+    EXPECT_STREQ(v[3].valeur, "");
+
+    // Every byte read is one character of the line, a zero byte included.
+    const std::string avecNul = poser(std::string(256, '.'), 5, std::string("a\0b", 3));
+    getvseChamps(table(t), avecNul.data(), static_cast<int>(avecNul.size()), v, 0);
+    EXPECT_EQ(std::string(v[2].valeur, 8), std::string("..a\0b...", 8));
+    EXPECT_STREQ(v[0].valeur, "....");
 
     // One empty line per cut in the detailed report, an empty layout too.
     for (int visu : {0, 1, 2}) {
@@ -352,20 +358,17 @@ TEST(MoteurTraitement, ControlesApresLeCorpsEtReponseERRE) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        Moteur m(packEssai);
-        m.fp_emis = std::tmpfile();
-        m.fp_erre = std::tmpfile();
+        outils::Banc m(packEssai);
         outils::Vse f = outils::fich(Programme::principal, 1);
         f.avec(E3, "NORMABEV");
-        ASSERT_EQ(m.traitement(f.ligne().c_str(), noVisu, 1, FORMAT_UNIX), 0);
+        ASSERT_EQ(m->traitement(f.ligne().c_str(), noVisu, 1, FORMAT_UNIX), 0);
         outils::Vse v = outils::vseType(Programme::principal, c.type, c.e5);
         v.avec(E8, "NORMABEV").corps = c.corps;
-        const int n = m.traitement(v.ligne().c_str(), noVisu, 2, FORMAT_UNIX);
-        EXPECT_EQ(codes(m, n), c.codes);
+        const int n = m->traitement(v.ligne().c_str(), noVisu, 2, FORMAT_UNIX);
+        EXPECT_EQ(codes(*m, n), c.codes);
 
-        std::string ecrit(LG_VSE + 1, '\0');
-        std::rewind(m.fp_erre);
-        ASSERT_EQ(std::fread(ecrit.data(), 1, ecrit.size(), m.fp_erre), ecrit.size());
+        const std::string ecrit = m.erre();
+        ASSERT_EQ(ecrit.size(), LG_VSE + 1u);
         EXPECT_EQ(ecrit[0], '\n');
         EXPECT_EQ(ecrit.substr(70, 42), c.identification);
     }
@@ -396,10 +399,10 @@ TEST(MoteurLecteur, FinsDeLigneEtDrapeaux) {
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        std::string contenu = c.contenu;
+        outils::RepertoireTemporaire rep;
+        outils::ecrire(rep / "entree", c.contenu);
         auto m = moteur();
-        m->fp_recu = fmemopen(contenu.data(), contenu.size(), "rb");
-        ASSERT_NE(m->fp_recu, nullptr);
+        ASSERT_TRUE(m->recu.ouvrir(rep / "entree"));
         for (const Lu& lu : c.lus) {
             EXPECT_EQ(m->dvranFgets(), lu.ret);
             if (lu.ret == DVRAN_EOF || lu.ret == DVRAN_CTRLZ) continue;  // the partial line is dropped
@@ -468,11 +471,11 @@ TEST(MoteurVSEERR, OctetParOctet) {
 TEST(MoteurJournal, UneLigneDateeEtFermee) {
     outils::RepertoireTemporaire rep;
     const std::string chemin = rep / "log";
-    std::FILE* fp = std::fopen(chemin.c_str(), "w");
-    ASSERT_NE(fp, nullptr);
-    consigner("IG014: Pas de VSE de base", fp);
-    EXPECT_EQ(fp, nullptr);
-    consigner("seconde", fp);  // the log is closed: nothing more is written
+    Journal journal(operationsSysteme());
+    ASSERT_TRUE(journal.ouvrir(chemin));
+    journal.consigner("IG014: Pas de VSE de base");
+    EXPECT_FALSE(journal.estOuvert());
+    journal.consigner("seconde");  // the log is closed: nothing more is written
     const std::string texte = outils::lire(chemin);
     EXPECT_TRUE(std::regex_match(
         texte, std::regex("Le [0-3][0-9]/[01][0-9]/[0-9]{4} a [0-2][0-9]:[0-5][0-9]:[0-6][0-9] : "

@@ -1,0 +1,158 @@
+// The start of a run: the command line, the file names and the files, in the
+// order that leaves the input recoverable at every failure.
+#include <fcntl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "engine/interne.hpp"
+#include "engine/moteur.hpp"
+#include "rules/texte.hpp"
+
+namespace vse {
+
+namespace {
+
+const char* const USAGE =
+    "\n Usage : delvoran [-i|-d|-v] <fichier a traiter> <fichier a emettre> <fichier log>\n \n"
+    "         -i : resultats des traitements des VSE \n"
+    "              vers la console sous forme informatique\n"
+    "         -d : resultats des traitements des VSE\n"
+    "              vers la console sous forme d\xe9" "cript\xe9" "e\n"
+    "         -v : donne la version de delvoran\n ";
+
+// True when both paths name the same existing file.
+bool memeFichier(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// Directory of a path with one separator after it, where temporary files go.
+std::string repertoireTemporaire(const std::string& chemin) {
+    return nomDuFic(chemin) == chemin ? std::string("./") : nomDuRep2(chemin);
+}
+
+}  // namespace
+
+int Moteur::verificationParametre(int argc, char** argv, int& premier) {
+    int erreurs = 0;
+    int i = 1;
+    for (; i < argc; ++i) {
+        const char* a = argv[i];
+        if (a[0] != '-' || a[1] == '\0') break;
+        if (egal(a, "--")) {
+            ++i;
+            break;
+        }
+        for (int k = 1; a[k] != '\0'; ++k) {
+            const char c = a[k];
+            if (c == 'd') {
+                visu = dgVisu;
+            } else if (c == 'i') {
+                visu = infVisu;
+            } else if (c == 'v') {
+                std::printf("%s\n", pack.version);
+                return 3;
+            } else if (c == 'D') {
+                // -D takes a value, joined or in the next word, and ignores it.
+                if (a[k + 1] == '\0') {
+                    if (i + 1 < argc) {
+                        ++i;
+                    } else {
+                        std::fprintf(stderr, "%s: option requires an argument -- %c\n", argv[0], c);
+                        ++erreurs;
+                    }
+                }
+                break;
+            } else {
+                std::fprintf(stderr, "%s: illegal option -- %c\n", argv[0], c);
+                ++erreurs;
+            }
+        }
+    }
+    if (erreurs > 0 || argc - i != 3) {
+        std::fputs(USAGE, stdout);
+        return 3;
+    }
+    premier = i;
+    return 0;
+}
+
+void Moteur::prepareVSEDate() { interne::horodatage(VSEDate, sizeof VSEDate); }
+
+int Moteur::ouvrirFichiers() {
+    // The log and the output are opened for writing: neither may be the input.
+    if (memeFichier(name_log, name_recu) || memeFichier(name_emis, name_recu)) {
+        std::fputs("Le fichier log et le fichier \xe0 \xe9mettre doivent \xea" "tre distincts du fichier \xe0 traiter\n",
+                   stderr);
+        return 1;
+    }
+    if (!journal.ouvrir(name_log)) {
+        std::perror("Ouverture du fichier log");
+        return 1;
+    }
+    const int essai = es.ouvrir(name_recu.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    if (essai < 0) {
+        std::perror("Ouverture du fichier \xe0 traiter");
+        journal.consigner(msg::IG003);
+        return 1;
+    }
+    es.fermer(essai);
+
+    const std::string fic = nomDuFic(name_recu);
+    name_tmp_recu = repertoireTemporaire(name_recu) + fic + "_r" + pack.suffixeTemporaire;
+    if (es.renommer(name_recu.c_str(), name_tmp_recu.c_str()) != 0) {
+        std::perror("rename");
+        journal.consigner(msg::IG009);
+        return 1;
+    }
+    // From here on the input stands under its temporary name.
+    if (!recu.ouvrir(name_tmp_recu)) {
+        std::perror("Ouverture du fichier \xe0 traiter renomm\xe9");
+        journal.consigner(msg::IG003);
+        return 1;
+    }
+    {
+        // The output name is created (or emptied) at once: a run that cannot
+        // write it stops before reading anything.
+        FichierEcrit sortie(es);
+        if (!sortie.ouvrir(name_emis)) {
+            std::perror("Ouverture du fichier r\xe9sultat");
+            journal.consigner(msg::IG003);
+            recu.fermer();
+            return 1;
+        }
+        sortie.abandonner();
+    }
+
+    const std::string repSortie = repertoireTemporaire(name_emis);
+    name_tmp_emis = repSortie + fic + "_e" + pack.suffixeTemporaire;
+    if (!emis.ouvrir(name_tmp_emis)) {
+        std::perror("Ouverture du fichier r\xe9sultat temporaire");
+        journal.consigner(msg::IG004);
+        recu.fermer();
+        supprimerOuSignaler(name_emis);  // the emptied output holds no result
+        return 1;
+    }
+    name_erre = repSortie + fic + "_o" + pack.suffixeTemporaire;
+    if (!erre.ouvrir(name_erre)) {
+        std::perror("Ouverture du fichier des erreurs");
+        journal.consigner(msg::IG002);
+        recu.fermer();
+        emis.abandonner();
+        supprimerOuSignaler(name_tmp_emis);
+        supprimerOuSignaler(name_emis);  // the emptied output holds no result
+        return 1;
+    }
+    // The place of the file record, written over at the end of the run.
+    char blancs[LG_VSE];
+    std::memset(blancs, ' ', sizeof blancs);
+    emis.ecrire(blancs, sizeof blancs);
+    erre.ecrire(blancs, sizeof blancs);
+    return 0;
+}
+
+}  // namespace vse

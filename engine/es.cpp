@@ -1,0 +1,183 @@
+// Buffered reading and writing over the file operations of a run.
+#include "engine/es.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace vse {
+
+namespace {
+
+int ouvrirSysteme(const char* chemin, int drapeaux, mode_t mode) { return ::open(chemin, drapeaux, mode); }
+ssize_t lireSysteme(int fd, void* tampon, std::size_t n) { return ::read(fd, tampon, n); }
+ssize_t ecrireSysteme(int fd, const void* tampon, std::size_t n) { return ::write(fd, tampon, n); }
+ssize_t ecrireASysteme(int fd, const void* tampon, std::size_t n, off_t position) {
+    return ::pwrite(fd, tampon, n, position);
+}
+int fermerSysteme(int fd) { return ::close(fd); }
+int renommerSysteme(const char* de, const char* vers) { return std::rename(de, vers); }
+int supprimerSysteme(const char* chemin) { return std::remove(chemin); }
+
+constexpr OperationsFichier systeme{
+    ouvrirSysteme, lireSysteme, ecrireSysteme, ecrireASysteme, fermerSysteme, renommerSysteme, supprimerSysteme,
+};
+
+// Files are created with the usual permissions, less the process's umask.
+constexpr mode_t MODE_CREATION = 0666;
+
+}  // namespace
+
+const OperationsFichier& operationsSysteme() { return systeme; }
+
+// ---------------------------------------------------------------- reading
+
+bool FichierLu::ouvrir(const std::string& chemin) {
+    fermer();
+    fd_ = es_->ouvrir(chemin.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    fini_ = erreur_ = false;
+    pos_ = fin_ = 0;
+    return fd_ >= 0;
+}
+
+void FichierLu::fermer() {
+    if (fd_ >= 0) es_->fermer(fd_);  // nothing was written: a failed close loses nothing
+    fd_ = -1;
+}
+
+bool FichierLu::remplir() {
+    pos_ = fin_ = 0;
+    if (fd_ < 0 || fini_ || erreur_) return false;
+    for (;;) {
+        const ssize_t n = es_->lire(fd_, tampon_, sizeof tampon_);
+        if (n > 0) {
+            fin_ = static_cast<std::size_t>(n);
+            return true;
+        }
+        if (n == 0) {
+            fini_ = true;
+            return false;
+        }
+        if (errno != EINTR) {
+            erreur_ = true;
+            return false;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- writing
+
+bool FichierEcrit::ouvrir(const std::string& chemin) {
+    abandonner();
+    fd_ = es_->ouvrir(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, MODE_CREATION);
+    erreur_ = false;
+    plein_ = 0;
+    return fd_ >= 0;
+}
+
+void FichierEcrit::toutEcrire(const char* s, std::size_t n) {
+    while (n > 0 && !erreur_) {
+        const ssize_t k = es_->ecrire(fd_, s, n);
+        if (k > 0) {
+            s += k;
+            n -= static_cast<std::size_t>(k);
+        } else if (k == 0 || errno != EINTR) {
+            erreur_ = true;
+        }
+    }
+}
+
+bool FichierEcrit::vider() {
+    if (fd_ < 0) {
+        erreur_ = true;
+    } else if (plein_ > 0) {
+        toutEcrire(tampon_, plein_);
+    }
+    plein_ = 0;
+    return !erreur_;
+}
+
+void FichierEcrit::ecrire(const char* s, std::size_t n) {
+    if (n >= TAILLE_BLOC) {
+        vider();
+        toutEcrire(s, n);
+        return;
+    }
+    if (plein_ + n > TAILLE_BLOC) vider();
+    std::memcpy(tampon_ + plein_, s, n);
+    plein_ += n;
+}
+
+void FichierEcrit::ecrireAuDebut(const char* s, std::size_t n) {
+    vider();
+    off_t position = 0;
+    while (n > 0 && !erreur_) {
+        const ssize_t k = es_->ecrireA(fd_, s, n, position);
+        if (k > 0) {
+            s += k;
+            n -= static_cast<std::size_t>(k);
+            position += k;
+        } else if (k == 0 || errno != EINTR) {
+            erreur_ = true;
+        }
+    }
+}
+
+bool FichierEcrit::fermer() {
+    if (fd_ < 0) return false;
+    vider();
+    if (es_->fermer(fd_) != 0) erreur_ = true;
+    fd_ = -1;
+    return !erreur_;
+}
+
+void FichierEcrit::abandonner() {
+    if (fd_ >= 0) es_->fermer(fd_);
+    fd_ = -1;
+    plein_ = 0;
+}
+
+// ---------------------------------------------------------------- log
+
+bool Journal::ouvrir(const std::string& chemin) {
+    fermer();
+    fd_ = es_->ouvrir(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, MODE_CREATION);
+    return fd_ >= 0;
+}
+
+void Journal::consigner(const char* message) {
+    if (fd_ < 0) return;  // no log, or its one line is already written
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char ligne[512];
+    const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", tm.tm_mday,
+                                tm.tm_mon + 1, tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec, message);
+    bool ecrit = n > 0 && static_cast<std::size_t>(n) < sizeof ligne;
+    const char* p = ligne;
+    std::size_t reste = ecrit ? static_cast<std::size_t>(n) : 0;
+    while (reste > 0 && ecrit) {
+        const ssize_t k = es_->ecrire(fd_, p, reste);
+        if (k > 0) {
+            p += k;
+            reste -= static_cast<std::size_t>(k);
+        } else if (k == 0 || errno != EINTR) {
+            ecrit = false;
+        }
+    }
+    ecrit = es_->fermer(fd_) == 0 && ecrit;
+    fd_ = -1;
+    // The log could not take the reason of the stop: it goes to the error stream.
+    if (!ecrit) std::fprintf(stderr, "Ecriture du fichier log impossible : %s\n", message);
+}
+
+void Journal::fermer() {
+    if (fd_ >= 0) es_->fermer(fd_);
+    fd_ = -1;
+}
+
+}  // namespace vse

@@ -1,0 +1,27 @@
+// Small helpers that the stages of a run share.
+#pragma once
+
+#include <cstddef>
+
+#include "model/vse.hpp"
+
+namespace vse::interne {
+
+// Copies at most `n` characters of `s` into `dst` and blank-pads to `n`.
+inline void poser(char* dst, const char* s, int n) {
+    int i = 0;
+    for (; i < n && s[i] != '\0'; ++i) dst[i] = s[i];
+    for (; i < n; ++i) dst[i] = ' ';
+}
+
+// The local time as "JJMMSSAAHHMMSS025        *" (26 characters and a zero).
+void horodatage(char* out, std::size_t taille);
+
+// A record that no dispatch entry describes is identified by blanks: body
+// fields C1 and C2 become 2 and 12 blanks.
+void sansIdentifiant(valeurVSE* corps);
+
+// Widths of the first two fields a layout cuts (C1 and C2), 0 when it cuts none.
+void largeursIdentifiant(const Table& t, int& lgC1, int& lgC2);
+
+}  // namespace vse::interne

@@ -1,0 +1,194 @@
+// What leaves a run: accepted records, ERRE records answering rejected ones,
+// and the file record written over the first line of the file kept.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/interne.hpp"
+#include "engine/moteur.hpp"
+#include "rules/texte.hpp"
+
+namespace vse {
+
+using interne::poser;
+
+namespace {
+
+// Writes a 256-character record piece by piece: each piece is blank-padded or
+// cut to its width, so the record always keeps its length.
+class Enregistrement {
+public:
+    Enregistrement() { std::memset(b_, ' ', LG_VSE); }
+    Enregistrement& champ(const char* s, int largeur) {
+        const int n = largeur < LG_VSE - pos_ ? largeur : LG_VSE - pos_;
+        poser(b_ + pos_, s, n);
+        pos_ += n;
+        return *this;
+    }
+    Enregistrement& blancs(int n) { return champ("", n); }
+    Enregistrement& jusqua(int position) { return blancs(position - 1 - pos_); }
+    const char* texte() const { return b_; }
+
+private:
+    char b_[LG_VSE] = {};
+    int pos_ = 0;
+};
+
+// Widths of the header fields E1..E13 and of the trailer fields F1..F5.
+constexpr int largeurE[NB_ENTETE] = {1, 1, 8, 8, 3, 4, 1, 8, 8, 8, 10, 1, 1};
+constexpr int largeurF[NB_FIN] = {8, 6, 3, 8, 1};
+
+void ecrireEntete(Enregistrement& e, const valeurVSE* entete) {
+    for (int i = 0; i < NB_ENTETE; ++i) e.champ(entete[i].valeur, largeurE[i]);
+}
+
+int longueur(const char* s) { return static_cast<int>(std::strlen(s)); }
+
+}  // namespace
+
+void Moteur::faireFinDeLigne(FichierEcrit& f, int format) {
+    if (format == FORMAT_DOS) {
+        f.ecrire("\r\n", 2);
+    } else {
+        f.ecrire(format == FORMAT_MAC ? '\r' : '\n');
+    }
+}
+
+void Moteur::emettreVSE(const char* ligne, int format) {
+    faireFinDeLigne(emis, format);
+    char sortie[LG_VSE];
+    std::memcpy(sortie, ligne, LG_VSE);  // an accepted line is 256 characters
+    if (!(egal(valEnteteVSE[E6].valeur, "ERRE") && egal(valEnteteVSE[E5].valeur, "ECQ"))) {
+        sortie[76] = pack.delvoranRES();
+        sortie[77] = '0';
+    }
+    emis.ecrire(sortie, LG_VSE);
+}
+
+void Moteur::identification(int it, const char*& c7, const char*& c8) const {
+    const sAiguillage& entree = pack.tAiguillage[it];
+    c7 = entree.champErrC7 == CINC ? "  " : valCorpsVSE[entree.champErrC7].valeur;
+    c8 = entree.champErrC8 == CINC ? "            " : valCorpsVSE[entree.champErrC8].valeur;
+}
+
+void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
+                              const valeurVSE* ent, const valeurVSE* corps, const int* codes, int lgC1,
+                              int lgC2) const {
+    Enregistrement e;
+    e.champ(ent[E1].valeur, 1)
+        .champ(ent[E2].valeur, 1)
+        .champ(ent[E4].valeur, 8)
+        .champ(ent[E3].valeur, 8)
+        .champ("ERR", 3)
+        .champ("ERRE", 4)
+        .champ(ent[E7].valeur, 1)
+        .champ("INTERFAC", 8)
+        .champ(ent[E9].valeur, 8)
+        .champ(valFichEnteteVSE[E3].valeur, 8)
+        .champ(ent[E11].valeur, 10)
+        .champ(ent[E12].valeur, 1)
+        .champ(ent[E13].valeur, 1)
+        .champ(ent[E6].valeur, 4)
+        .champ(ent[E5].valeur, 3);
+    // C1 and C2 as cut, each at the width of its field (2 and 12, or 4 and 3
+    // in an ERRE record, followed by 7 blanks): 14 characters in all.
+    std::string identifiant(corps[C1].valeur);
+    identifiant.resize(static_cast<std::size_t>(lgC1 > 0 ? lgC1 : longueur(corps[C1].valeur)), ' ');
+    identifiant += corps[C2].valeur;
+    identifiant.resize(identifiant.size() - std::strlen(corps[C2].valeur) +
+                           static_cast<std::size_t>(lgC2 > 0 ? lgC2 : longueur(corps[C2].valeur)),
+                       ' ');
+    e.champ(identifiant.c_str(), 14).blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
+    const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
+    for (int i = 0; i < n; ++i) {
+        char code[16];
+        std::snprintf(code, sizeof code, "I%03d1", codes[i]);
+        e.champ(code, 5);
+    }
+    e.jusqua(231).champ(VSEDate, 26);
+    std::memcpy(out, e.texte(), LG_VSE);
+}
+
+void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
+    if (nbErreurPassee > MAX_ERREURS) nbErreur = MAX_ERREURS;
+    const char* c7 = nullptr;
+    const char* c8 = nullptr;
+    identification(itAiguil, c7, c8);
+    int lgC1 = 0;
+    int lgC2 = 0;
+    interne::largeursIdentifiant(pack.tAiguillage[itAiguil].tabVerif, lgC1, lgC2);
+    char out[LG_VSE];
+    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codeErreur, lgC1, lgC2);
+    erre.ecrire(out, LG_VSE);
+}
+
+void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
+    if (itAiguil == pack.ERR_AIGUILLAGE()) interne::sansIdentifiant(valCorpsVSE);
+    const char* c7 = nullptr;
+    const char* c8 = nullptr;
+    identification(itAiguil, c7, c8);
+    int lgC1 = 0;
+    int lgC2 = 0;
+    interne::largeursIdentifiant(pack.tAiguillage[itAiguil].tabVerif, lgC1, lgC2);
+    construireVSEERR(sauvTamponVSE, c7, c8, 1, valEnteteVSE, valCorpsVSE, &codeErr, lgC1, lgC2);
+    sauvTamponVSE[LG_VSE] = '\0';
+}
+
+void Moteur::ecrireFichierAccepte() {
+    faireFinDeLigne(emis, formatDuFichier);
+    std::strcpy(valFichEnteteVSE[E5].valeur, "INF");
+    Enregistrement e;
+    ecrireEntete(e, valFichEnteteVSE);
+    char compte[16];
+    std::snprintf(compte, sizeof compte, "%06d", nombreDeVSE - 2);
+    e.champ(valFichCorpsVSE[C1].valeur, 16)
+        .champ(valFichCorpsVSE[C2].valeur, 16)
+        .champ(valFichCorpsVSE[C3].valeur, 6)
+        .champ(valFichCorpsVSE[C4].valeur, 6)
+        .champ(valFichCorpsVSE[C5].valeur, 6)
+        .champ(compte, 6)
+        .champ(valFichCorpsVSE[C7].valeur, 6)
+        .champ(valFichCorpsVSE[C8].valeur, 1)
+        .blancs(105);
+    for (int i = 0; i < NB_FIN; ++i) e.champ(valFichFinVSE[i].valeur, largeurF[i]);
+    emis.ecrireAuDebut(e.texte(), LG_VSE);
+}
+
+void Moteur::ecrireReponseErreur() {
+    if (errFich > 0) {
+        // The file's own errors, answered by an ERRE VSE about the FICH record.
+        faireFinDeLigne(erre, formatDuFichier);
+        valeurVSE corps[NB_CORPS];
+        std::memcpy(corps, valFichCorpsVSE, sizeof valFichCorpsVSE);
+        interne::sansIdentifiant(corps);
+        char out[LG_VSE];
+        construireVSEERR(out, "  ", "            ", errFich, valFichEnteteVSE, corps, codeFichErreur, 2, 12);
+        erre.ecrire(out, LG_VSE);
+    }
+    faireFinDeLigne(erre, formatDuFichier);
+
+    // The reply record: sender and receiver exchanged, transaction "INF".
+    valeurVSE entete[NB_ENTETE];
+    std::memcpy(entete, valFichEnteteVSE, sizeof entete);
+    std::memcpy(entete[E3].valeur, valFichEnteteVSE[E4].valeur, sizeof entete[E3].valeur);
+    std::memcpy(entete[E4].valeur, valFichEnteteVSE[E3].valeur, sizeof entete[E4].valeur);
+    std::strcpy(entete[E5].valeur, "INF");
+    Enregistrement e;
+    ecrireEntete(e, entete);
+    const int nbVSE = nombreDeVSE - 2;
+    const int acceptes = nbVSE - nbVSE_Err + (errFich > 0 ? 1 : 0);
+    char compteurs[64];
+    std::snprintf(compteurs, sizeof compteurs, "%06d%06d%06d%06d", nbVSE_Err, nbVSE, nbVSE_Err, acceptes);
+    char date[40];
+    interne::horodatage(date, sizeof date);
+    e.champ(valFichCorpsVSE[C1].valeur, 16)
+        .champ(valFichCorpsVSE[C1].valeur, 16)
+        .champ(compteurs, 24)
+        .champ(valFichCorpsVSE[C7].valeur, 6)
+        .champ("1", 1)
+        .blancs(105)
+        .champ(date, 26);
+    erre.ecrireAuDebut(e.texte(), LG_VSE);
+}
+
+}  // namespace vse
