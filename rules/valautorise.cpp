@@ -679,6 +679,12 @@ constexpr tValAutorise aTEDCVariante[] = {
 };
 constexpr Edition eTEDCVariante{vTEDC, 2, rTEDCVariante, {}, aTEDCVariante};
 
+// Transaction types and VSE types of the main program.
+constexpr tValAutorise vE5[] = {"CRE", "INV", "MOD", "DEM", "EDI", "INF", "ECQ"};
+constexpr tValAutorise vE6[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERRE",
+                            "ERTI", "EXP1", "EXP2", "FICH", "GROC", "IMOC", "IMPO", "INFO", "JALO", "NAIS",
+                            "NUMA", "NVMN", "PASS", "PICO", "RACO", "RATA", "REBO", "SORT"};
+
 // ---------------------------------------------------------------------------
 // Compile-time guards: fixed-width lists and the sizes of the built lists.
 
@@ -809,6 +815,8 @@ constinit const Liste IND_M          = liste(vIND_M, "IND_M");
 constinit const Liste NEV            = liste(vNEV, "NEV");
 
 namespace principal {
+constinit const Liste tE5            = liste(vE5, "tE5");
+constinit const Liste tE6            = liste(vE6, "tE6");
 constinit const Liste TEC            = liste(vTEC, "TEC");
 constinit const Liste TEDC           = liste(vTEDC, "TEDC");
 }  // namespace principal

@@ -24,9 +24,11 @@ extern const Liste TD, TDD, TDC, TP, TCPNOCEE, TCPNOECH, TR, TRG, TRSCRE, TRSMOD
 // Pair and triple lists.
 extern const Liste IND_M, NEV;
 
-// Lists whose content differs between the main program and the variants.
+// Lists whose content differs between the main program and the variants
+// (the transaction and VSE types of the main program are lists of the ERRE
+// layout too).
 namespace principal {
-extern const Liste TEC, TEDC;
+extern const Liste TEC, TEDC, tE5, tE6;
 }
 namespace variante {
 extern const Liste TEC, TEDC;

@@ -7,10 +7,6 @@
 namespace vse::principal {
 
 namespace {
-const tValAutorise vE5[] = {"CRE", "INV", "MOD", "DEM", "EDI", "INF", "ECQ"};
-const tValAutorise vE6[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET", "ENTR", "ERRE",
-                            "ERTI", "EXP1", "EXP2", "FICH", "GROC", "IMOC", "IMPO", "INFO", "JALO", "NAIS",
-                            "NUMA", "NVMN", "PASS", "PICO", "RACO", "RATA", "REBO", "SORT"};
 const tValAutorise tE6CRE[] = {"ABAT", "ACTI", "ASSO", "DETE", "DETI", "ECBO", "ECHA", "EGET",
                                "ENTR", "ERTI", "EXP1", "EXP2", "GROC", "IMPO", "IMOC", "JALO",
                                "NAIS", "NUMA", "NVMN", "PICO", "RACO", "RATA", "REBO", "SORT"};
@@ -71,8 +67,6 @@ const sAiguillage tAiguillage[] = {
 };
 }  // namespace
 
-const Liste tE5 = liste(vE5, "tE5");
-const Liste tE6 = liste(vE6, "tE6");
 const ListesE6 listesE6{liste(tE6CRE, "tE6CRE"), liste(tE6DEM, "tE6DEM"), liste(tE6INV, "tE6INV"),
                         liste(tE6EDI, "tE6EDI"), liste(tE6MOD, "tE6MOD"), liste(tE6INF, "tE6INF")};
 

@@ -8,7 +8,6 @@ namespace vse::principal {
 
 extern const Pack pack;
 extern const ListesE6 listesE6;
-extern const Liste tE5, tE6;
 
 VSE_REGLE(fVerifDepE6);
 VSE_REGLE(enteteE3);
