@@ -6,6 +6,54 @@
 
 namespace vse {
 
+namespace {
+
+// The value equals an entry of the list (no partner-code exception).
+bool egalUneEntree(const char* champ, const tValAutorise* liste, int n) {
+    for (int i = 0; liste != nullptr && i < n; ++i)
+        if (egal(champ, liste[i])) return true;
+    return false;
+}
+
+}  // namespace
+
+// C2, national number of the animal: the département-prefixed form of
+// ten digits, whose serial (characters 7 to 10) is not 0000.
+VSE_REGLE(impo_C2) {
+    const bool forme = fConform10(vue, dependance, champ, sverif, lenSverif) == 1;
+    return forme && fVerifDiffZero(champ, 7, 10) == 1 ? 1 : 0;
+}
+
+// C6, a date: unknown (a marker of the list), else a date whose day, or day
+// and month, may be blank.
+VSE_REGLE(impo_C6_1) {
+    if (egalUneEntree(champ, sverif, lenSverif)) return 1;
+    return fDATEI(vue, dependance, champ, sverif, lenSverif);
+}
+
+// C6: unknown, else not after the creation date (`dependance`).
+VSE_REGLE(impo_C6_2) {
+    if (egalUneEntree(champ, sverif, lenSverif)) return 1;
+    return fCoherenDC(vue, dependance, champ, sverif, lenSverif);
+}
+
+// C7: at least one of its four characters is given (a value cut short has
+// only the characters it holds).
+VSE_REGLE(impo_C7) {
+    for (int i = 0; i < 4; ++i) {
+        const char c = carOuNul(champ, i);
+        if (c == '\0') break;
+        if (c != ' ') return 1;
+    }
+    return 0;
+}
+
+// C20, a country: any country of the list but France.
+VSE_REGLE(impo_C20) {
+    if (estDans(champ, FR)) return 0;
+    return estDans(champ, sverif, lenSverif) ? 1 : 0;
+}
+
 int fVerifDiffZero(const char* champ, int premier, int dernier) {
     const std::size_t lg = std::strlen(champ);
     if (lg > 98) return 0;

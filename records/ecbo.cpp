@@ -1,0 +1,46 @@
+// Rules of the ECBO record. Its country C12, number C13 and code C15 form an
+// optional group: all blank, or each one checked.
+#include "records/regles.hpp"
+
+namespace vse {
+
+namespace {
+
+const char* champCorps(const Vue& vue, numCorpsVSE c) { return vue.corps ? vue.C(c) : ""; }
+
+// The whole value is the run of blanks of the field's width.
+bool estBlanc(const char* v, int largeur) { return blancs(v, 0, largeur) && v[largeur] == '\0'; }
+
+bool groupeAbsent(const char* pays, const char* numero, const char* code) {
+    return estBlanc(pays, 2) && estBlanc(numero, 12) && estBlanc(code, 2);
+}
+
+// The value equals an entry of the list (no partner-code exception).
+bool egalUneEntree(const char* champ, const tValAutorise* liste, int n) {
+    for (int i = 0; liste != nullptr && i < n; ++i)
+        if (egal(champ, liste[i])) return true;
+    return false;
+}
+
+}  // namespace
+
+VSE_REGLE(ecbo_C12) {
+    if (groupeAbsent(champ, champCorps(vue, C13), champCorps(vue, C15))) return 1;
+    return estDans(champ, sverif, lenSverif) ? 1 : 0;
+}
+
+// C13 of a group given: not blank; any number in France, a foreign number
+// of the country C12 (`dependance`) elsewhere.
+VSE_REGLE(ecbo_C13) {
+    if (groupeAbsent(champCorps(vue, C12), champ, champCorps(vue, C15))) return 1;
+    if (egalUneEntree(champ, sverif, lenSverif)) return 0;
+    if (egal(dependance, "FR")) return 1;
+    return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
+}
+
+VSE_REGLE(ecbo_C15) {
+    if (groupeAbsent(champCorps(vue, C12), champCorps(vue, C13), champ)) return 1;
+    return estDans(champ, sverif, lenSverif) ? 1 : 0;
+}
+
+}  // namespace vse
