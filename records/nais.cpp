@@ -35,7 +35,8 @@ VSE_REGLE(nais_C2) {
 VSE_REGLE(nais_C7) { return egal(champ, quatreBlancs.v[0]) ? 0 : 1; }
 
 // The mother's number: French format for a French mother. Before the phase
-// date the number may be absent, which a two-character value only can show.
+// date an absent number passes, absent being exactly two blanks here (so a
+// full twelve-character field is always checked).
 VSE_REGLE(nais_C11) {
     if (naissanceAvant(dependance, P5) && egal(champ, deuxBlancs)) return 1;
     return fConform10FR(vue, paysMere(vue), champ, sverif, lenSverif);
