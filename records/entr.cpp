@@ -9,6 +9,7 @@
 // P8 keeps what it was allowed to have when it was declared.
 #include <cstring>
 
+#include "records/partage.hpp"
 #include "records/regles.hpp"
 
 namespace vse {

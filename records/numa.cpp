@@ -1,6 +1,7 @@
 // Rules of the NUMA record: a range of national numbers given by its first
 // number (C5) and a count (C6). The count bodies are shared with the PICO
 // record, whose ranges differ only by their limits.
+#include "records/partage.hpp"
 #include "records/regles.hpp"
 
 namespace vse {

@@ -1,17 +1,12 @@
 // Rules of the PICO record: a range of small-ruminant identification numbers
 // given by its first number (C5) and a count (C6), checked with the count
 // bodies of the NUMA record.
+#include "records/partage.hpp"
 #include "records/regles.hpp"
 
 namespace vse {
 
 // Defined with the NUMA rules (records/numa.cpp).
-namespace comptes {
-int compteSaisi(const char* champ);
-int compteAuPlus(const char* champ, long long plafond);
-int plageAuPlus(const char* numero, int debut, const char* champ, long long limite);
-}  // namespace comptes
-
 VSE_REGLE(pico_fC6_1) { return comptes::compteSaisi(champ); }
 
 VSE_REGLE(pico_fC6_2) { return comptes::compteAuPlus(champ, 10000); }

@@ -1,19 +1,12 @@
 // Rules of the exit record (SORT). They are the entry rules with the exit
 // causes: the movement bodies live with the entry rules (entr.cpp).
+#include "records/partage.hpp"
 #include "records/regles.hpp"
 
 namespace vse {
 
 // The movement bodies, defined in entr.cpp. Each takes the causes that the
 // record singles out, as a text of one-letter causes.
-namespace mouvement {
-int fC5(const char* causesCreation, const char* typeTransaction, const char* cause);
-int fC8(const Vue& vue, const char* pays, const char* causesCreation, bool modification);
-int fC9_1(const Vue& vue, const char* numero, const char* causesSansNumero, bool modification);
-int fC9_2(const Vue& vue, char* numero);
-int fC10(const Vue& vue, const char* adresse, const char* causesSansAdresse, bool modification);
-}  // namespace mouvement
-
 namespace {
 
 // Causes of exits declared only in creations: the country of destination is
