@@ -1,5 +1,7 @@
 #include "tests/outils.hpp"
 
+#include "tests/corps.hpp"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -105,8 +107,10 @@ Vse fich(Programme p, int nbVSE) {
 }
 
 Vse vseType(Programme p, const std::string& type, const std::string& e5) {
+    Vse v = cadre(p, type, e5);
+    v.corps = corpsValide(p, type, e5);
     // Result code "10" as received: what every program lets through.
-    return cadre(p, type, e5).corpsA(77, "10");
+    return v.corpsA(77, "10");
 }
 
 std::string fichier(const std::vector<std::string>& lignes, const std::string& fin) {

@@ -66,8 +66,10 @@ struct Vse {
 // "INF", C1 "FIC0000000000001", C3 the count, the other counters zero.
 Vse fich(Programme p, int nbVSE);
 // A VSE of the given type and transaction whose header and trailer pass every
-// frame rule of the program; its body is blank but for the result code "10"
-// received in 77-78 (what every program lets through from a non-partner).
+// frame rule of the program, with a body that every rule of the type's layout
+// accepts where one is known (tests/corps.hpp), blank otherwise, and the result
+// code "10" received in 77-78 (what every program lets through from a
+// non-partner).
 Vse vseType(Programme p, const std::string& type = "NAIS", const std::string& e5 = "CRE");
 
 // The lines joined, each followed by `fin` ("\r\n", "\n" or "\r").

@@ -328,18 +328,31 @@ TEST(CadreLigne, LignesParProgramme) {
         Erreurs attendu;
     };
     const P T = P::principal;
+    const Erreurs neuf86 = {86, 86, 86, 86, 86, 86, 86, 86, 86};
+    const Erreurs e84et86 = [&] {
+        Erreurs e{84};
+        e.insert(e.end(), neuf86.begin(), neuf86.end());
+        return e;
+    }();
+    // Header errors come first, then the body's: in the main program a centre
+    // E8 that is no département rejects the holdings of the birth (error 50).
     const Cas cas[] = {
         {true, T, "NAIS", "CRE", {}, {}},
         {true, T, "NAIS", "CRE", {{E3, "????????"}, {E4, "????????"}, {E12, "5"}, {E13, "X"}}, {}},
-        {true, T, "NAIS", "CRE", {{E8, "XXXXXXXX"}, {E9, "AB CDEFG"}, {E10, "XXXXXXXX"}}, {87, 89, 88}},
-        {true, T, "NAIS", "XYZ", {}, {84, 86}},
-        {false, P::principal, "NAIS", "CRE", {{E8, "NORMABEV"}, {E9, "        "}, {E10, "BDN0    "}}, {88}},
+        {false, P::principal, "NAIS", "CRE", {{E8, "XXXXXXXX"}, {E9, "AB CDEFG"}, {E10, "XXXXXXXX"}},
+         {87, 89, 88, 50, 50}},
+        {false, P::pf, "NAIS", "CRE", {{E8, "XXXXXXXX"}, {E9, "AB CDEFG"}, {E10, "XXXXXXXX"}}, {87, 89, 88}},
+        {false, P::l, "NAIS", "CRE", {{E8, "XXXXXXXX"}, {E9, "AB CDEFG"}, {E10, "XXXXXXXX"}}, {87, 89, 88}},
+        {false, P::d, "NAIS", "CRE", {{E8, "XXXXXXXX"}, {E9, "AB CDEFG"}, {E10, "XXXXXXXX"}}, {87, 89, 88}},
+        // An unknown transaction type: error 86 on every rule row up to ten errors.
+        {true, T, "NAIS", "XYZ", {}, e84et86},
+        {false, P::principal, "NAIS", "CRE", {{E8, "NORMABEV"}, {E9, "        "}, {E10, "BDN0    "}}, {88, 50, 50}},
         {false, P::principal, "ERRE", "ECQ", {}, {}},
         {false, P::pf, "NAIS", "CRE", {{E8, "OFFICE12"}, {E9, "        "}}, {}},
         {false, P::pf, "ABAT", "DEM", {}, {86}},
-        {false, P::pf, "INFO", "CRE", {}, {86}},
+        {false, P::pf, "INFO", "CRE", {}, {86, 86, 86, 86, 86, 86}},
         {false, P::l, "NAIS", "CRE", {{E8, "NORMABEV"}, {E9, "        "}}, {87, 89}},
-        {false, P::l, "NAIS", "EDI", {}, {84, 86}},
+        {false, P::l, "NAIS", "EDI", {}, e84et86},
         {false, P::l, "NAIS", "ECQ", {}, {84}},
         {false, P::d, "AVER", "DEM", {{E10, "SPIE0001"}}, {}},
         {false, P::d, "NAIS", "CRE", {{E10, "SPIE0001"}}, {88}},
@@ -353,7 +366,8 @@ TEST(CadreLigne, LignesParProgramme) {
         }
     }
     for (P p : tousLesProgrammes) {
-        const Vse v = vseType(p).avec(F1, "31022024").avec(F2, "240000").avec(F3, "024").avec(F5, "+");
+        // A creation date of day 32, after every date of the body.
+        const Vse v = vseType(p).avec(F1, "32122099").avec(F2, "240000").avec(F3, "024").avec(F5, "+");
         EXPECT_EQ(passer(p, fich(p, 1), &v).first, (Erreurs{90, 91, 94})) << nom(p);
     }
 }

@@ -2,6 +2,7 @@
 // VSE types, frame and dispatch table.
 #include "packs/main/pack.hpp"
 
+#include "layouts/layouts.hpp"
 #include "packs/commun/cadre.hpp"
 
 namespace vse::principal {
@@ -32,38 +33,36 @@ constexpr auto tEntete = tableEntete({
     enteteE3, &TEC, enteteE4, &BDN031, &tE5, &tE6, fVerifDepE6, enteteE8, &TDC, enteteE9, enteteE10, &BDN8,
 });
 
-// Layouts of the record types arrive with their own modules; until then an
-// entry's body layout is empty and only its frame is verified.
 const sAiguillage tAiguillage[] = {
-    //  name    layout      code  ERRE C7  ERRE C8
-    {"ABAT",  tableVide,  ABAT,  CINC,  CINC},
-    {"ACTI",  tableVide,  ACTI,  C1,    C2},
-    {"ASSO",  tableVide,  ASSO,  C1,    C2},
-    {"DETE",  tableVide,  DETE,  C1,    C2},
-    {"DETI",  tableVide,  DETI,  C1,    C2},
-    {"ECBO",  tableVide,  ECBO,  CINC,  CINC},
-    {"ECHA",  tableVide,  ECHA,  C18,   C19},
-    {"EGET",  tableVide,  EGET,  CINC,  CINC},
-    {"ENTR",  tableVide,  ENTR,  C6,    C7},
-    {"ERRE",  tableVide,  ERRE,  CINC,  CINC},
-    {"ERTI",  tableVide,  ERTI,  CINC,  CINC},
-    {"EXP1",  tableVide,  EXP1,  C1,    C2},
-    {"EXP2",  tableVide,  EXP2,  C1,    C2},
-    {"GROC",  tableVide,  GROC,  C4,    C5},
-    {"IMOC",  tableVide,  IMOC,  C4,    C5},
-    {"IMPO",  tableVide,  IMPO,  C18,   C19},
-    {"INFO",  tableVide,  INFO,  CINC,  CINC},
-    {"JALO",  tableVide,  JALO,  C4,    C5},
-    {"NAIS",  tableVide,  NAIS,  C16,   C17},
-    {"NUMA",  tableVide,  NUMA,  C1,    C2},
-    {"NVMN",  tableVide,  NVMN,  C16,   C17},
-    {"PASS",  tableVide,  PASS,  C4,    C5},
-    {"PICO",  tableVide,  PICO,  C1,    C2},
-    {"RACO",  tableVide,  RACO,  C1,    C2},
-    {"RATA",  tableVide,  RATA,  CINC,  CINC},
-    {"REBO",  tableVide,  REBO,  C5,    C6},
-    {"SORT",  tableVide,  SORT,  C6,    C7},
-    {"ZZZZ",  tableVide,  -1,    CINC,  CINC},
+    //  name    layout        code  ERRE C7  ERRE C8
+    {"ABAT",  table(tAbat), ABAT,  CINC,  CINC},
+    {"ACTI",  table(tActi), ACTI,  C1,    C2},
+    {"ASSO",  table(tAsso), ASSO,  C1,    C2},
+    {"DETE",  table(tDete), DETE,  C1,    C2},
+    {"DETI",  table(tDeti), DETI,  C1,    C2},
+    {"ECBO",  table(tEcbo), ECBO,  CINC,  CINC},
+    {"ECHA",  table(tEcha), ECHA,  C18,   C19},
+    {"EGET",  table(tEget), EGET,  CINC,  CINC},
+    {"ENTR",  table(tEntr), ENTR,  C6,    C7},
+    {"ERRE",  table(tErre), ERRE,  CINC,  CINC},
+    {"ERTI",  table(tErti), ERTI,  CINC,  CINC},
+    {"EXP1",  table(tExp1), EXP1,  C1,    C2},
+    {"EXP2",  table(tExp2), EXP2,  C1,    C2},
+    {"GROC",  table(tGroc), GROC,  C4,    C5},
+    {"IMOC",  table(tImoc), IMOC,  C4,    C5},
+    {"IMPO",  table(tImpo), IMPO,  C18,   C19},
+    {"INFO",  table(tInfo), INFO,  CINC,  CINC},
+    {"JALO",  table(tJalo), JALO,  C4,    C5},
+    {"NAIS",  table(tNais), NAIS,  C16,   C17},
+    {"NUMA",  table(tNuma), NUMA,  C1,    C2},
+    {"NVMN",  table(tNvmn), NVMN,  C16,   C17},
+    {"PASS",  table(tPass), PASS,  C4,    C5},
+    {"PICO",  table(tPico), PICO,  C1,    C2},
+    {"RACO",  table(tRaco), RACO,  C1,    C2},
+    {"RATA",  table(tRata), RATA,  CINC,  CINC},
+    {"REBO",  table(tRebo), REBO,  C5,    C6},
+    {"SORT",  table(tSort), SORT,  C6,    C7},
+    {"ZZZZ",  tableVide,    -1,    CINC,  CINC},
 };
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "layouts/layouts.hpp"
 #include "packs/commun/cadre.hpp"
 #include "packs/main/pack.hpp"
 #include "packs/variante/variante.hpp"
@@ -36,19 +37,19 @@ constexpr auto tEntete = tableEntete({
 });
 
 const sAiguillage tAiguillage[] = {
-    //  name    layout      code  ERRE C7  ERRE C8
-    {"ABAT",  tableVide,  ABAT,  CINC,  CINC},
-    {"AVER",  tableVide,  AVER,  C1,    C2},
-    {"ECHA",  tableVide,  ECHA,  C18,   C19},
-    {"ENTR",  tableVide,  ENTR,  C6,    C7},
-    {"IMPO",  tableVide,  IMPO,  C18,   C19},
-    {"INFO",  tableVide,  INFO,  CINC,  CINC},
-    {"JALO",  tableVide,  JALO,  C4,    C5},
-    {"LIST",  tableVide,  LIST,  CINC,  CINC},
-    {"NAIS",  tableVide,  NAIS,  C16,   C17},
-    {"REBO",  tableVide,  REBO,  C5,    C6},
-    {"SORT",  tableVide,  SORT,  C6,    C7},
-    {"ZZZZ",  tableVide,  -1,    CINC,  CINC},
+    //  name    layout                    code  ERRE C7  ERRE C8
+    {"ABAT",  table(principal::tAbat),  ABAT,  CINC,  CINC},
+    {"AVER",  table(variante::tAver),   AVER,  C1,    C2},
+    {"ECHA",  table(variante::tEcha),   ECHA,  C18,   C19},
+    {"ENTR",  table(variante::tEntr),   ENTR,  C6,    C7},
+    {"IMPO",  table(variante::tImpo),   IMPO,  C18,   C19},
+    {"INFO",  table(principal::tInfo),  INFO,  CINC,  CINC},
+    {"JALO",  table(variante::tJalo),   JALO,  C4,    C5},
+    {"LIST",  table(variante::tList),   LIST,  CINC,  CINC},
+    {"NAIS",  table(variante::tNais),   NAIS,  C16,   C17},
+    {"REBO",  table(variante::tRebo),   REBO,  C5,    C6},
+    {"SORT",  table(variante::tSort),   SORT,  C6,    C7},
+    {"ZZZZ",  tableVide,                -1,    CINC,  CINC},
 };
 }  // namespace
 

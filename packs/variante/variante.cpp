@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "layouts/layouts.hpp"
 #include "packs/commun/cadre.hpp"
 
 namespace vse::variante {
@@ -43,20 +44,19 @@ const ListesE6 listesE6{liste(tE6CRE, "tE6CRE"),    liste(tE6DEM, "tE6DEM"),    
 
 VSE_REGLE(fVerifDepE6) { return vse::fVerifDepE6(listesE6, dependance, champ); }
 
-// Layouts of the variant record types arrive with their own modules; until
-// then an entry's body layout is empty and only its frame is verified.
+// The layouts the three variant programs share.
 const sAiguillage tAiguillage[LEN_AIGUILLAGE] = {
-    //  name    layout      code  ERRE C7  ERRE C8
-    {"AVER",  tableVide,  AVER,  C1,    C2},
-    {"ECHA",  tableVide,  ECHA,  C18,   C19},
-    {"ENTR",  tableVide,  ENTR,  C6,    C7},
-    {"IMPO",  tableVide,  IMPO,  C18,   C19},
-    {"JALO",  tableVide,  JALO,  C4,    C5},
-    {"LIST",  tableVide,  LIST,  CINC,  CINC},
-    {"NAIS",  tableVide,  NAIS,  C16,   C17},
-    {"REBO",  tableVide,  REBO,  C5,    C6},
-    {"SORT",  tableVide,  SORT,  C6,    C7},
-    {"ZZZZ",  tableVide,  -1,    CINC,  CINC},
+    //  name    layout        code  ERRE C7  ERRE C8
+    {"AVER",  table(tAver), AVER,  C1,    C2},
+    {"ECHA",  table(tEcha), ECHA,  C18,   C19},
+    {"ENTR",  table(tEntr), ENTR,  C6,    C7},
+    {"IMPO",  table(tImpo), IMPO,  C18,   C19},
+    {"JALO",  table(tJalo), JALO,  C4,    C5},
+    {"LIST",  table(tList), LIST,  CINC,  CINC},
+    {"NAIS",  table(tNais), NAIS,  C16,   C17},
+    {"REBO",  table(tRebo), REBO,  C5,    C6},
+    {"SORT",  table(tSort), SORT,  C6,    C7},
+    {"ZZZZ",  tableVide,    -1,    CINC,  CINC},
 };
 
 char delvoranRES() { return '1'; }
