@@ -1,5 +1,6 @@
 // The line loop: reading the input one line at a time, and the processing of
 // one line (cut, file-level checks, dispatch, verification, answer, pairing).
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +18,22 @@ constexpr const char* SEIZE_BLANCS = "                ";
 constexpr int CTRL_Z = 26;
 }  // namespace
 
+namespace {
+
+// Eight bytes all printable (0x20 to 0x7E): none of them ends a line or marks
+// the line as holding a character outside the allowed ones.
+bool huitImprimables(const char* p) {
+    constexpr std::uint64_t un = 0x0101010101010101ULL;
+    constexpr std::uint64_t haut = 0x8080808080808080ULL;
+    std::uint64_t x = 0;
+    std::memcpy(&x, p, sizeof x);
+    const std::uint64_t sousBlanc = (x - un * 0x20) & ~x & haut;  // a byte below 0x20
+    const std::uint64_t audela = ((x + un * (127 - 0x7E)) | x) & haut;   // a byte above 0x7E
+    return (sousBlanc | audela) == 0;
+}
+
+}  // namespace
+
 int Moteur::dvranFgets() {
     codLong = 0;
     codCaract = 0;
@@ -32,18 +49,37 @@ int Moteur::dvranFgets() {
             return recu.enErreur() ? DVRAN_ERREUR : DVRAN_EOF;
         }
         std::size_t i = 0;
-        for (; i < n; ++i) {
+        bool finDeLigne = false;
+        while (i < n) {
+            // Runs of printable characters are taken eight at a time.
+            if (i + 8 <= n && huitImprimables(p + i)) {
+                if (lg + 8 <= LG_VSE) {
+                    std::memcpy(tampon + lg, p + i, 8);
+                    lg += 8;
+                } else {
+                    // The characters after the 256th are dropped.
+                    std::memcpy(tampon + lg, p + i, static_cast<std::size_t>(LG_VSE - lg));
+                    lg = LG_VSE;
+                    codLong = 1;
+                }
+                i += 8;
+                continue;
+            }
             const auto c = static_cast<unsigned char>(p[i]);
-            if (c == '\r' || c == '\n' || c == CTRL_Z) break;
+            if (c == '\r' || c == '\n' || c == CTRL_Z) {
+                finDeLigne = true;
+                break;
+            }
             if (c < 0x20 || c > 0x7E) codCaract = 1;
             if (lg == LG_VSE) {
-                codLong = 1;  // the characters after the 256th are dropped
+                codLong = 1;
             } else {
                 tampon[lg++] = static_cast<char>(c);
             }
+            ++i;
         }
         recu.avancer(i);
-        if (i == n) continue;
+        if (!finDeLigne) continue;
         const auto fin = static_cast<unsigned char>(p[i]);
         recu.avancer(1);
         if (fin == CTRL_Z) {
@@ -107,9 +143,19 @@ void Moteur::ajouterErreur(int noErr) {
     if (nbErreur < MAX_ERREURS) codeErreur[nbErreur++] = noErr;
 }
 
+// The entries are sorted by name: a binary search.
 int Moteur::aiguiller(const char* e6) const {
-    for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
-        if (egal(pack.tAiguillage[i].nomVSE, e6)) return i;
+    int bas = 0;
+    int haut = pack.ERR_AIGUILLAGE() - 1;
+    while (bas <= haut) {
+        const int milieu = (bas + haut) / 2;
+        const int c = std::strcmp(pack.tAiguillage[milieu].nomVSE, e6);
+        if (c == 0) return milieu;
+        if (c < 0) {
+            bas = milieu + 1;
+        } else {
+            haut = milieu - 1;
+        }
     }
     return pack.ERR_AIGUILLAGE();
 }
@@ -119,27 +165,37 @@ int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {
 }
 
 int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int format) {
+    // Without console report the layouts are walked by their plans; with one,
+    // row by row as the report tells them.
+    auto couper = [&](const Table& t, const Plan& p, valeurVSE* valeurs) {
+        return v == noVisu ? getvseChamps(p, ligne, lg, valeurs) : getvseChamps(t, ligne, lg, valeurs, v);
+    };
+    auto verifier = [&](int nb, const Table& t, const Plan& p, valeurVSE* valeurs, const char* valE5,
+                        const char* lettre) {
+        return v == noVisu ? verifPlan(nb, p, valeurs, valE5) : verifChamps(v, nb, t, valeurs, valE5, lettre);
+    };
+
     affichageVSE(ligne, lg, v);
     std::memset(codeErreur, 0, sizeof codeErreur);
-    getvseChamps(pack.tEntete, ligne, lg, valEnteteVSE, v);
-    getvseChamps(pack.tFin, ligne, lg, valFinVSE, v);
+    couper(pack.tEntete, planEntete, valEnteteVSE);
+    couper(pack.tFin, planFin, valFinVSE);
     const char* e5 = valEnteteVSE[E5].valeur;
     const char* e6 = valEnteteVSE[E6].valeur;
 
     if (numeroLigne == 1) {
-        if (!egal(e6, "FICH")) {
+        if (!vaut(e6, "FICH")) {
             arret(msg::IG011);
             return -2;
         }
-        errFich = verifChamps(v, 0, pack.tEntete, valEnteteVSE, nullptr, "E");
-        getvseChamps(pack.tFich, ligne, lg, valCorpsVSE, v);
+        errFich = verifier(0, pack.tEntete, planEntete, valEnteteVSE, nullptr, "E");
+        couper(pack.tFich, planFich, valCorpsVSE);
         if (egal(valCorpsVSE[C1].valeur, SEIZE_BLANCS)) {
             arret(msg::I099);
             return -2;
         }
         if (errFich < MAX_ERREURS) {
-            errFich = verifChamps(v, errFich, pack.tFich, valCorpsVSE, nullptr, "C");
-            if (errFich < MAX_ERREURS) errFich = verifChamps(v, errFich, pack.tFich, valCorpsVSE, nullptr, "C");
+            errFich = verifier(errFich, pack.tFich, planFich, valCorpsVSE, nullptr, "C");
+            if (errFich < MAX_ERREURS) errFich = verifier(errFich, pack.tFich, planFich, valCorpsVSE, nullptr, "C");
         }
         std::memcpy(valFichEnteteVSE, valEnteteVSE, sizeof valFichEnteteVSE);
         std::memcpy(valFichCorpsVSE, valCorpsVSE, sizeof valFichCorpsVSE);
@@ -162,47 +218,49 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     if (pack.coherenceEmetteur != nullptr && fCoherenCCE(sauvEmetteur, e8, *pack.coherenceEmetteur) == 0) {
         ajouterErreur(135);
     }
-    const bool infoDem = egal(e6, "INFO") && egal(e5, "DEM");
-    if (infoDem && !egal(sauvEmetteur, "NORM02  ") && !egal(sauvEmetteur, "PFOC01  ")) ajouterErreur(110);
-    if (infoDem && !egal(sauvRecepteur, "031BDN  ")) ajouterErreur(85);
-    const bool abat = egal(e6, "ABAT");
-    if (abat && !egal(sauvEmetteur, "NORM01  ") && !commencePar(sauvEmetteur, "OFFICE") &&
+    const bool infoDem = vaut(e6, "INFO") && vaut(e5, "DEM");
+    if (infoDem && !vaut(sauvEmetteur, "NORM02  ") && !vaut(sauvEmetteur, "PFOC01  ")) ajouterErreur(110);
+    if (infoDem && !vaut(sauvRecepteur, "031BDN  ")) ajouterErreur(85);
+    const bool abat = vaut(e6, "ABAT");
+    if (abat && !vaut(sauvEmetteur, "NORM01  ") && !commencePar(sauvEmetteur, "OFFICE") &&
         !commencePar(sauvEmetteur, "ONICAB")) {
         ajouterErreur(110);
     }
-    if (abat && egal(sauvEmetteur, "NORM01  ") && !egal(e8, "NORMABEV")) ajouterErreur(129);
-    if (egal(e6, "FICH")) ajouterErreur(109);
+    if (abat && vaut(sauvEmetteur, "NORM01  ") && !vaut(e8, "NORMABEV")) ajouterErreur(129);
+    if (vaut(e6, "FICH")) ajouterErreur(109);
 
     // Body fields left over from an earlier line are never read.
     for (valeurVSE& c : valCorpsVSE) c.valeur[0] = '\0';
 
     int it = pack.ERR_AIGUILLAGE();
     if (nbErreur < MAX_ERREURS) {
-        nbErreur = verifChamps(v, nbErreur, pack.tEntete, valEnteteVSE, nullptr, "E");
+        nbErreur = verifier(nbErreur, pack.tEntete, planEntete, valEnteteVSE, nullptr, "E");
         it = aiguiller(e6);
         const sAiguillage& entree = pack.tAiguillage[it];
         if (entree.code != -1) {
-            const int nbChamps = getvseChamps(entree.tabVerif, ligne, lg, valCorpsVSE, v);
-            // The slaughter view of the record, for the slaughter rules.
-            getVseCorps(cp, ligne, lg);
-            nbErreur = verifChamps(v, nbErreur, entree.tabVerif, valCorpsVSE, e5, "C");
+            const Plan& plan = plansCorps[static_cast<std::size_t>(it)];
+            const int nbChamps = couper(entree.tabVerif, plan, valCorpsVSE);
+            // The slaughter view of a slaughter record, for its rules (no other
+            // layout names them).
+            if (entree.code == ABAT) getVseCorps(cp, ligne, lg);
+            nbErreur = verifier(nbErreur, entree.tabVerif, plan, valCorpsVSE, e5, "C");
 
             // The result code as received (the third field cut), per program.
             err_aux = 0;
-            if (!egal(e6, "ERRE") && nbChamps >= 3) err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
+            if (!vaut(e6, "ERRE") && nbChamps >= 3) err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
             if (err_aux != 0) ajouterErreur(err_aux);
 
             // What partner files sent to the national base may carry.
-            if ((egal(sauvEmetteur, "000PFO  ") || egal(sauvEmetteur, "NORMABEV")) &&
-                egal(sauvRecepteur, "031BDN  ")) {
-                const bool cre = egal(e5, "CRE");
+            if ((vaut(sauvEmetteur, "000PFO  ") || vaut(sauvEmetteur, "NORMABEV")) &&
+                vaut(sauvRecepteur, "031BDN  ")) {
+                const bool cre = vaut(e5, "CRE");
                 const char* c5 = valCorpsVSE[C5].valeur;
-                const bool permis = (egal(e6, "INFO") && egal(e5, "DEM")) || (egal(e6, "JALO") && cre) ||
-                                    (egal(e6, "ENTR") && cre && egal(c5, "F")) ||
-                                    (egal(e6, "SORT") && cre && (egal(c5, "S") || egal(c5, "M"))) || abat;
+                const bool permis = (vaut(e6, "INFO") && vaut(e5, "DEM")) || (vaut(e6, "JALO") && cre) ||
+                                    (vaut(e6, "ENTR") && cre && vaut(c5, "F")) ||
+                                    (vaut(e6, "SORT") && cre && (vaut(c5, "S") || vaut(c5, "M"))) || abat;
                 if (!permis) ajouterErreur(182);
             }
-            if (nbErreur < MAX_ERREURS) nbErreur = verifChamps(v, nbErreur, pack.tFin, valFinVSE, nullptr, "F");
+            if (nbErreur < MAX_ERREURS) nbErreur = verifier(nbErreur, pack.tFin, planFin, valFinVSE, nullptr, "F");
         }
     }
 
@@ -224,13 +282,13 @@ void Moteur::dependances(int it) {
     const char* e5 = valEnteteVSE[E5].valeur;
     const char* e6 = valEnteteVSE[E6].valeur;
     const char* c2 = valCorpsVSE[C2].valeur;
-    const bool precedentCre = sauvCodeVSEerr == 0 && egal(sauvTypeVSE, "CRE");
+    const bool precedentCre = sauvCodeVSEerr == 0 && vaut(sauvTypeVSE, "CRE");
     const char* attendu = nullptr;
-    if (precedentCre && egal(sauvCodeVSE, "EXP1")) attendu = "EXP2";
-    if (precedentCre && egal(sauvCodeVSE, "EGET")) attendu = "RATA";
+    if (precedentCre && vaut(sauvCodeVSE, "EXP1")) attendu = "EXP2";
+    if (precedentCre && vaut(sauvCodeVSE, "EGET")) attendu = "RATA";
     char lien[13] = {};
     poser(lien, c2, 12);  // compared as saved: 12 characters, blank-padded
-    if (attendu != nullptr && !(egal(e6, attendu) && egal(e5, "CRE") && std::strncmp(lien, sauvLienVSE, 12) == 0)) {
+    if (attendu != nullptr && !(egal(e6, attendu) && vaut(e5, "CRE") && std::strncmp(lien, sauvLienVSE, 12) == 0)) {
         faireFinDeLigne(erre, formatDuFichier);
         erre.ecrire(sauvTamponVSE, LG_VSE);
         existDependanceVSEerr = 1;
@@ -238,9 +296,9 @@ void Moteur::dependances(int it) {
     sauvCodeVSEerr = nbErreur;
     poser(sauvCodeVSE, e6, 4);
     poser(sauvTypeVSE, e5, 3);
-    if (nbErreur == 0 && egal(e5, "CRE") && (egal(e6, "EXP1") || egal(e6, "EGET"))) {
+    if (nbErreur == 0 && vaut(e5, "CRE") && (vaut(e6, "EXP1") || vaut(e6, "EGET"))) {
         poser(sauvLienVSE, c2, 12);
-        faireTamponVSEERR(egal(e6, "EXP1") ? 105 : 138, it);
+        faireTamponVSEERR(vaut(e6, "EXP1") ? 105 : 138, it);
     }
 }
 

@@ -42,7 +42,18 @@ void largeursIdentifiant(const Table& t, int& lgC1, int& lgC2) {
 }  // namespace interne
 
 Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
-    : pack(p), es(operations), recu(operations), emis(operations), erre(operations), journal(operations) {}
+    : pack(p),
+      es(operations),
+      recu(operations),
+      emis(operations),
+      erre(operations),
+      journal(operations),
+      planEntete(p.tEntete),
+      planFin(p.tFin),
+      planFich(p.tFich) {
+    plansCorps.reserve(static_cast<std::size_t>(p.LEN_AIGUILLAGE));
+    for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) plansCorps.emplace_back(p.tAiguillage[i].tabVerif);
+}
 
 Vue Moteur::vue() const {
     Vue v;
@@ -56,17 +67,6 @@ Vue Moteur::vue() const {
     v.cp = &cp;
     v.bufC11 = bufC11;
     return v;
-}
-
-const char* Moteur::resoudre(const Dependance& d) const {
-    switch (d.zone) {
-        case Zone::Entete: return valEnteteVSE[d.champ].valeur;
-        case Zone::Corps: return valCorpsVSE[d.champ].valeur;
-        case Zone::Fin: return valFinVSE[d.champ].valeur;
-        case Zone::FichEntete: return valFichEnteteVSE[d.champ].valeur;
-        case Zone::Aucune: break;
-    }
-    return "";
 }
 
 int Moteur::delvoran(int argc, char** argv) {

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "engine/es.hpp"
 #include "engine/pack.hpp"
@@ -73,6 +74,8 @@ public:
     // Applies a layout's rules to the values cut by it; the new error count.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
                     const char* valE5, const char* premLettre);
+    // The same by the layout's plan, when nothing is reported on the console.
+    int verifPlan(int nbErreurPassee, const Plan& p, valeurVSE* valChampsVSE, const char* valE5);
     // The ERRE VSE answering the current VSE with the given errors (256
     // characters). lgC1 and lgC2: the widths of the identification fields C1
     // and C2 in the rejected record's layout (0: as cut).
@@ -83,7 +86,16 @@ public:
     int aiguiller(const char* e6) const;
     // The view through which rules read the current line.
     Vue vue() const;
-    const char* resoudre(const Dependance& d) const;
+    const char* resoudre(const Dependance& d) const {
+        switch (d.zone) {
+            case Zone::Entete: return valEnteteVSE[d.champ].valeur;
+            case Zone::Corps: return valCorpsVSE[d.champ].valeur;
+            case Zone::Fin: return valFinVSE[d.champ].valeur;
+            case Zone::FichEntete: return valFichEnteteVSE[d.champ].valeur;
+            case Zone::Aucune: break;
+        }
+        return "";
+    }
 
     // --- run state ---
     const Pack& pack;
@@ -130,7 +142,12 @@ public:
     valeurVSE valFichFinVSE[NB_FIN] = {};
     vseCorps cp = {};
 
+    // The plans of the program's layouts: the frame, and one per dispatch entry.
+    Plan planEntete, planFin, planFich;
+    std::vector<Plan> plansCorps;
+
 private:
+    int erreursDeLigne(int visu, int nb);
     int verificationParametre(int argc, char** argv, int& premier);
     int ouvrirFichiers();
     int boucle();

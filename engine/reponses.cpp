@@ -58,7 +58,7 @@ void Moteur::emettreVSE(const char* ligne, int format) {
     faireFinDeLigne(emis, format);
     char sortie[LG_VSE];
     std::memcpy(sortie, ligne, LG_VSE);  // an accepted line is 256 characters
-    if (!(egal(valEnteteVSE[E6].valeur, "ERRE") && egal(valEnteteVSE[E5].valeur, "ECQ"))) {
+    if (!(vaut(valEnteteVSE[E6].valeur, "ERRE") && vaut(valEnteteVSE[E5].valeur, "ECQ"))) {
         sortie[76] = pack.delvoranRES();
         sortie[77] = '0';
     }

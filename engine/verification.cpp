@@ -10,35 +10,23 @@ namespace vse {
 
 namespace {
 
-// Which presence column a transaction type reads ("ECQ" reads the CRE
-// column); -1 for a type outside the five.
-enum Colonne { COL_CRE, COL_DEM, COL_INV, COL_EDI, COL_MOD, COL_AUCUNE = -1 };
+// The presence column a transaction type reads ("ECQ" reads the CRE column);
+// none for a type outside the five.
+using Colonne = int sCorps::*;
 
 Colonne colonne(const char* e5) {
-    if (egal(e5, "CRE") || egal(e5, "ECQ")) return COL_CRE;
-    if (egal(e5, "DEM")) return COL_DEM;
-    if (egal(e5, "INV")) return COL_INV;
-    if (egal(e5, "EDI")) return COL_EDI;
-    if (egal(e5, "MOD")) return COL_MOD;
-    return COL_AUCUNE;
-}
-
-int codePresence(const sCorps& r, Colonne c) {
-    switch (c) {
-        case COL_CRE: return r.typeCRE;
-        case COL_DEM: return r.typeDEM;
-        case COL_INV: return r.typeINV;
-        case COL_EDI: return r.typeEDI;
-        case COL_MOD: return r.typeMOD;
-        case COL_AUCUNE: break;
-    }
-    return -1;
+    if (vaut(e5, "CRE") || vaut(e5, "ECQ")) return &sCorps::typeCRE;
+    if (vaut(e5, "DEM")) return &sCorps::typeDEM;
+    if (vaut(e5, "INV")) return &sCorps::typeINV;
+    if (vaut(e5, "EDI")) return &sCorps::typeEDI;
+    if (vaut(e5, "MOD")) return &sCorps::typeMOD;
+    return nullptr;
 }
 
 }  // namespace
 
-int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
-                        const char* premLettre) {
+// The reader's line flags become errors on the first pass of the line.
+int Moteur::erreursDeLigne(int v, int nb) {
     if (codCaract == 1) {
         if (v == infVisu) std::printf("VSE  cars non autoris\xe9s \n");
         if (nb <= 9) {
@@ -59,9 +47,37 @@ int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, 
             codeErreur[nb++] = 108;
         }
     }
+    return nb;
+}
 
+int Moteur::verifPlan(int nb, const Plan& p, valeurVSE* valChampsVSE, const char* valE5) {
+    nb = erreursDeLigne(noVisu, nb);
     const Vue laVue = vue();
-    const Colonne col = valE5 != nullptr ? colonne(valE5) : COL_AUCUNE;
+    const Colonne col = valE5 != nullptr ? colonne(valE5) : nullptr;
+    for (const Plan::Etape& e : p.etapes) {
+        if (nb >= MAX_ERREURS) break;
+        const sCorps& r = *e.ligne;
+        if (valE5 != nullptr) {
+            const int code = col != nullptr ? r.*col : -1;
+            if (code == 1) continue;
+            if (code != 0) {
+                codeErreur[nb++] = 86;
+                continue;
+            }
+        }
+        const tValAutorise* liste = r.sverif != nullptr ? r.sverif->v : nullptr;
+        const int lgListe = r.sverif != nullptr ? r.sverif->n : 0;
+        if (r.pfVerif(laVue, resoudre(r.dependance), valChampsVSE[e.index].valeur, liste, lgListe) == 0)
+            codeErreur[nb++] = r.noErr;
+    }
+    return nb;
+}
+
+int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
+                        const char* premLettre) {
+    nb = erreursDeLigne(v, nb);
+    const Vue laVue = vue();
+    const Colonne col = valE5 != nullptr ? colonne(valE5) : nullptr;
     int index = -1;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];
@@ -70,7 +86,7 @@ int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, 
         if (index < 0 || nb >= MAX_ERREURS || r.pfVerif == nullptr) continue;
         char* valeur = valChampsVSE[index].valeur;
         if (valE5 != nullptr) {
-            const int code = codePresence(r, col);
+            const int code = col != nullptr ? r.*col : -1;
             if (code == 1) {
                 if (v == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
                 continue;

@@ -5,18 +5,51 @@
 
 namespace vse {
 
+namespace {
+
+// Copies the characters of [debut, debut + largeur) that the line holds and
+// ends the value there.
+inline void couper(char* dst, const char* tampon, int lg, int debut, int largeur) {
+    const int dernier = debut + largeur < lg ? debut + largeur : lg;
+    const int n = dernier > debut ? dernier - debut : 0;
+    // Most fields are short: sixteen bytes are copied at once when the line
+    // holds them, then the value is ended at its width.
+    if (n <= 16 && debut + 16 <= lg) {
+        std::memcpy(dst, tampon + debut, 16);
+    } else if (n > 0) {
+        std::memcpy(dst, tampon + debut, static_cast<std::size_t>(n));
+    }
+    dst[n] = '\0';
+}
+
+}  // namespace
+
 int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu) {
     int k = 0;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];
         if (r.fin == 0) continue;  // continuation row: nothing to cut
-        char* dst = tValVSE[k++].valeur;
-        const int dernier = r.fin < lg ? r.fin : lg;
-        const int n = dernier >= r.debut ? dernier - r.debut + 1 : 0;
-        if (n > 0) std::memcpy(dst, tampon + r.debut - 1, static_cast<std::size_t>(n));
-        dst[n] = '\0';
+        couper(tValVSE[k++].valeur, tampon, lg, r.debut - 1, r.fin - r.debut + 1);
     }
     if (visu == 2) std::fputs("\n", stdout);
+    return k;
+}
+
+Plan::Plan(const Table& t) {
+    int index = -1;
+    for (int i = 0; i < t.n; ++i) {
+        const sCorps& r = t.lignes[i];
+        if (r.debut != 0) {
+            ++index;
+            decoupes.push_back({r.debut - 1, r.fin - r.debut + 1});
+        }
+        if (index >= 0 && r.pfVerif != nullptr) etapes.push_back({&r, index});
+    }
+}
+
+int getvseChamps(const Plan& p, const char* tampon, int lg, valeurVSE* tValVSE) {
+    int k = 0;
+    for (const Plan::Decoupe& d : p.decoupes) couper(tValVSE[k++].valeur, tampon, lg, d.debut, d.largeur);
     return k;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 namespace vse {
 
@@ -167,6 +168,25 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
     return {v, static_cast<int>(N), nom};
 }
 
+// The cut and check steps of a layout, drawn once from its rows: where each
+// field lies, and which rows carry a rule, with the index of their field. A
+// run walks them instead of the rows when nothing is reported on the console.
+struct Plan {
+    struct Decoupe {
+        int debut;  // 0-based
+        int largeur;
+    };
+    struct Etape {
+        const sCorps* ligne;
+        int index;  // the field's entry in the value buffer
+    };
+    std::vector<Decoupe> decoupes;
+    std::vector<Etape> etapes;
+
+    Plan() = default;
+    explicit Plan(const Table& t);
+};
+
 // Cuts the line `tampon` of `lg` characters by the layout into `tValVSE`
 // (continuation rows cut nothing); returns the number of fields cut. Every
 // byte of the line is one character, a zero byte included; a field lying past
@@ -175,6 +195,8 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
 int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu);
 // The same for a zero-terminated line.
 int getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu);
+// The same by the layout's plan, without report.
+int getvseChamps(const Plan& p, const char* tampon, int lg, valeurVSE* tValVSE);
 
 // Fills the slaughter view from the line of `lg` characters (each member
 // cleared first, so a short line leaves the members past its end empty).

@@ -3,21 +3,15 @@
 // primitives (order of two dates, validity of one date).
 #include "rules/base.hpp"
 
+#include <cstdint>
 #include <cstring>
 
 #include "datecalc/datecalc.hpp"
+#include "rules/valautorise.hpp"
 
 namespace vse {
 
 namespace {
-
-// Partner codes accepted by every allowed-value test, whatever the list.
-constexpr tValAutorise codesPartenaires[] = {
-    "NORMABEV",
-    "NORM01  ",
-    "NORM02  ",
-    "PFOC01  ",
-};
 
 // Markers that fVerifAucunBlanc_SDN accepts as a whole value.
 constexpr const char* douzeBlancs = "            ";
@@ -31,25 +25,55 @@ struct FormeComparable {
 
 FormeComparable formeComparable(const char* s, bool blancEnZero) {
     constexpr int ordre[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+    char d[8];
+    int lg = 0;
+    for (; lg < 8 && s[lg] != '\0'; ++lg) d[lg] = s[lg];
+    for (int i = lg; i < 8; ++i) d[i] = ' ';
     FormeComparable f{};
     for (int i = 0; i < 8; ++i) {
-        char x = carOuNul(s, ordre[i]);
-        if (x == '\0') x = ' ';
-        if (blancEnZero && x == ' ') x = '0';
-        f.c[i] = x;
+        const char x = d[ordre[i]];
+        f.c[i] = blancEnZero && x == ' ' ? '0' : x;
     }
     f.c[8] = '\0';
     return f;
 }
 
+// The value is one of the four partner codes accepted by every allowed-value
+// test, whatever the list: "NORMABEV", "NORM01  ", "NORM02  ", "PFOC01  ".
+bool codePartenaire(const char* champ) {
+    if (champ[0] == 'N') return vaut(champ, "NORMABEV") || vaut(champ, "NORM01  ") || vaut(champ, "NORM02  ");
+    return champ[0] == 'P' && vaut(champ, "PFOC01  ");
+}
+
 }  // namespace
 
-bool estDans(const char* champ, const tValAutorise* liste, int n) {
-    for (const tValAutorise code : codesPartenaires)
-        if (egal(champ, code)) return true;
+bool estDansLineaire(const char* champ, const tValAutorise* liste, int n) {
+    if (codePartenaire(champ)) return true;
     if (n < 1 || liste == nullptr) return false;
     for (int i = 0; i < n; ++i)
-        if (egal(champ, liste[i])) return true;
+        if (liste[i][0] == champ[0] && egal(champ, liste[i])) return true;
+    return false;
+}
+
+bool estDans(const char* champ, const tValAutorise* liste, int n) {
+    // Long lists have sorted keys made at build time: a binary search.
+    const ListeTriee* triee = liste != nullptr ? listeTriee(liste, n) : nullptr;
+    if (triee == nullptr) return estDansLineaire(champ, liste, n);
+    if (codePartenaire(champ)) return true;
+    std::uint64_t cle = 0;
+    if (!cleDe(champ, cle)) return false;  // longer than every entry
+    int bas = 0;
+    int haut = n - 1;
+    while (bas <= haut) {
+        const int milieu = (bas + haut) / 2;
+        const std::uint64_t c = triee->cles[milieu];
+        if (c == cle) return true;
+        if (c < cle) {
+            bas = milieu + 1;
+        } else {
+            haut = milieu - 1;
+        }
+    }
     return false;
 }
 

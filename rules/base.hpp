@@ -22,7 +22,10 @@ VSE_REGLE(fVerifAucunBlanc_SD);
 VSE_REGLE(fVerifAucunBlanc_SDN);
 
 // The allowed-value test on its own (the four partner codes pass any list).
+// Long lists are searched through a sorted copy; estDansLineaire walks the
+// list entry by entry and gives the same answer.
 bool estDans(const char* champ, const tValAutorise* liste, int n);
+bool estDansLineaire(const char* champ, const tValAutorise* liste, int n);
 inline bool estDans(const char* champ, const Liste& l) { return estDans(champ, l.v, l.n); }
 
 // VSE type (champ) allowed for the transaction type (dependance), by the

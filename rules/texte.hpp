@@ -22,6 +22,15 @@ inline bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
 // The whole value equals the text.
 inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
+// The whole value equals the literal text, compared in place (the walk stops
+// at the first difference, so never past the end of the value).
+template <std::size_t N>
+inline bool vaut(const char* a, const char (&b)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 // The value begins with the text (compared over the text's length).
 inline bool commencePar(const char* v, const char* prefixe) {
     return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0;
@@ -34,17 +43,27 @@ inline bool commenceParUn(const char* v, std::initializer_list<const char*> pref
     return false;
 }
 
-// Characters debut..debut+n-1 (from 0) exist and are all digits.
+// The value holds at least n characters.
+inline bool auMoins(const char* s, int n) {
+    for (int k = 0; k < n; ++k)
+        if (s[k] == '\0') return false;
+    return true;
+}
+
+// Characters debut..debut+n-1 (from 0) exist and are all digits (the walk
+// stops at the terminating zero, which is no digit).
 inline bool chiffres(const char* s, int debut, int n) {
+    if (!auMoins(s, debut)) return false;
     for (int i = debut; i < debut + n; ++i)
-        if (!estChiffre(carOuNul(s, i))) return false;
+        if (!estChiffre(s[i])) return false;
     return true;
 }
 
 // Characters debut..debut+n-1 (from 0) exist and are all blanks.
 inline bool blancs(const char* s, int debut, int n) {
+    if (!auMoins(s, debut)) return false;
     for (int i = debut; i < debut + n; ++i)
-        if (carOuNul(s, i) != ' ') return false;
+        if (s[i] != ' ') return false;
     return true;
 }
 

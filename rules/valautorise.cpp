@@ -8,6 +8,7 @@
 // the rule that defines them, so that a single source of each entry exists.
 #include "rules/valautorise.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -825,5 +826,77 @@ namespace variante {
 constinit const Liste TEC            = liste(edite<eTECVariante>, "TEC");
 constinit const Liste TEDC           = liste(edite<eTEDCVariante>, "TEDC");
 }  // namespace variante
+
+// ---------------------------------------------------------------------------
+// Sorted keys of the long lists, made at build time: membership does not
+// depend on the order of the entries.
+
+namespace {
+
+constexpr std::uint64_t cleConstante(const char* s) {
+    std::uint64_t k = 0;
+    std::size_t i = 0;
+    for (; i < 8 && s[i] != '\0'; ++i) k = (k << 8) | static_cast<unsigned char>(s[i]);
+    return i == 0 ? 0 : k << (8 * (8 - i));
+}
+
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> cles(const tValAutorise* t) {
+    std::array<std::uint64_t, N> r{};
+    for (std::size_t i = 0; i < N; ++i) r[i] = cleConstante(t[i]);
+    std::sort(r.begin(), r.end());
+    return r;
+}
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> cles(const Entrees<N>& t) { return cles<N>(t.data()); }
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> cles(const tValAutorise (&t)[N]) { return cles<N>(&t[0]); }
+
+// Every entry of a list with keys is at most 8 characters long.
+static_assert(largeurFixe(vTP, 2) && largeurFixe(pTDC, 8) && largeurFixe(vE6, 4) && largeurFixe(vTEC, 8));
+
+constexpr auto kTD = cles(pTD);
+constexpr auto kTDD = cles(pTDD);
+constexpr auto kTDC = cles(pTDC);
+constexpr auto kTP = cles(vTP);
+constexpr auto kTR = cles(vTR);
+constexpr auto kTRG = cles(vTRG);
+constexpr auto kTCEE = cles(vTCEE);
+constexpr auto kTECH = cles(edite<eTECH>);
+constexpr auto kTCPNOCEE = cles(edite<eTCPNOCEE>);
+constexpr auto kTCPNOECH = cles(edite<eTCPNOECH>);
+constexpr auto kTRSCRE = cles(vTRSCRE);
+constexpr auto kTRSMOD = cles(edite<eTRSMOD>);
+constexpr auto kTEC = cles(vTEC);
+constexpr auto kTECVariante = cles(edite<eTECVariante>);
+constexpr auto kE6 = cles(vE6);
+
+// Most searched first.
+const ListeTriee listesTriees[] = {
+    {TP.v, TP.n, kTP.data()},
+    {TR.v, TR.n, kTR.data()},
+    {principal::tE6.v, principal::tE6.n, kE6.data()},
+    {TD.v, TD.n, kTD.data()},
+    {TDC.v, TDC.n, kTDC.data()},
+    {TDD.v, TDD.n, kTDD.data()},
+    {TRG.v, TRG.n, kTRG.data()},
+    {TCEE.v, TCEE.n, kTCEE.data()},
+    {TECH.v, TECH.n, kTECH.data()},
+    {TCPNOCEE.v, TCPNOCEE.n, kTCPNOCEE.data()},
+    {TCPNOECH.v, TCPNOECH.n, kTCPNOECH.data()},
+    {TRSCRE.v, TRSCRE.n, kTRSCRE.data()},
+    {TRSMOD.v, TRSMOD.n, kTRSMOD.data()},
+    {principal::TEC.v, principal::TEC.n, kTEC.data()},
+    {variante::TEC.v, variante::TEC.n, kTECVariante.data()},
+};
+
+}  // namespace
+
+const ListeTriee* listeTriee(const tValAutorise* entrees, int n) {
+    if (n < 26) return nullptr;  // short lists are walked
+    for (const ListeTriee& l : listesTriees)
+        if (l.entrees == entrees && l.n == n) return &l;
+    return nullptr;
+}
 
 }  // namespace vse

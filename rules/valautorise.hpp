@@ -3,6 +3,8 @@
 // given, so the order of entries matters.
 #pragma once
 
+#include <cstdint>
+
 #include "model/vse.hpp"
 
 namespace vse {
@@ -33,5 +35,28 @@ extern const Liste TEC, TEDC, tE5, tE6;
 namespace variante {
 extern const Liste TEC, TEDC;
 }
+
+// A long list of this module as sorted keys for a binary search: each entry
+// (at most 8 characters) packed into an integer, its characters from the most
+// significant byte, so that the keys sort as the texts do.
+struct ListeTriee {
+    const tValAutorise* entrees;
+    int n;
+    const std::uint64_t* cles;  // n keys, sorted
+};
+
+// The key of a text of at most 8 characters; false for a longer text.
+inline bool cleDe(const char* s, std::uint64_t& cle) {
+    std::uint64_t k = 0;
+    int i = 0;
+    for (; i < 8 && s[i] != '\0'; ++i) k = (k << 8) | static_cast<unsigned char>(s[i]);
+    if (i == 8 && s[8] != '\0') return false;
+    cle = i == 0 ? 0 : k << (8 * (8 - i));
+    return true;
+}
+
+// The sorted keys of a long list of this module, the list being known by the
+// address of its entries and their number; nullptr for any other list.
+const ListeTriee* listeTriee(const tValAutorise* entrees, int n);
 
 }  // namespace vse

@@ -4,7 +4,7 @@
 
 namespace vse {
 
-bool estFich(const char* e6) { return std::strcmp(e6, "FICH") == 0; }
+bool estFich(const char* e6) { return vaut(e6, "FICH"); }
 
 // E12, E13 and F3 are checked on the FICH record only.
 VSE_REGLE(enteteE12) { return !estFich(dependance) || fVerifValAut(vue, dependance, champ, sverif, lenSverif); }
