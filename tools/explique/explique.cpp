@@ -102,27 +102,33 @@ std::string positions(const Entree& e) {
     return " (positions " + std::to_string(e.debut) + "-" + std::to_string(e.fin) + ")";
 }
 
+// The rule, list and dependance of an entry, those it has.
+std::string regleListeDependance(const Entree& e) {
+    std::string s;
+    const auto ajouter = [&s](const std::string& t) { s += (s.empty() ? "" : ", ") + t; };
+    if (!e.regle.empty()) ajouter("r\xe8gle " + e.regle);
+    if (!e.liste.empty()) ajouter("liste " + e.liste);
+    if (!e.dependance.empty()) ajouter("d\xe9pendance " + e.dependance);
+    return s;
+}
+
 // One line saying where the error comes from.
 std::string ou(const Entree& e) {
-    std::string s;
+    const std::string rld = regleListeDependance(e);
     switch (e.origine) {
-        case Origine::Entete: s = "en-t\xeate " + e.champ + positions(e); break;
-        case Origine::Fin: s = "fin " + e.champ + positions(e); break;
-        case Origine::Fich: s = "corps du FICH " + e.champ + positions(e); break;
-        case Origine::Corps: s = "corps " + e.champ + positions(e); break;
+        case Origine::Entete: return "en-t\xeate " + e.champ + positions(e) + ", " + rld;
+        case Origine::Fin: return "fin " + e.champ + positions(e) + ", " + rld;
+        case Origine::Fich: return "corps du FICH " + e.champ + positions(e) + ", " + rld;
+        case Origine::Corps: return "corps " + e.champ + positions(e) + ", " + rld;
         case Origine::Presence:
             return "corps " + e.champ + positions(e) + " interdit pour " + e.interdite + " (r\xe8gle " + e.regle +
                    " non appliqu\xe9" "e)";
-        case Origine::Code:
-            s = "contr\xf4le du programme";
-            if (!e.champ.empty()) s += " sur " + e.champ;
-            s += " : " + e.description;
-            break;
+        case Origine::Code: break;
     }
-    if (!e.regle.empty()) s += ", r\xe8gle " + e.regle;
-    if (!e.liste.empty()) s += ", liste " + e.liste;
-    if (!e.dependance.empty()) s += ", d\xe9pendance " + e.dependance;
-    return s;
+    std::string s = "contr\xf4le du programme";
+    if (!e.champ.empty()) s += " sur " + e.champ;
+    if (!rld.empty()) s += " (" + rld + ")";
+    return s + " : " + e.description;
 }
 
 // The error numbers of an ERRE record: "I%03d1" groups from position 112 up
