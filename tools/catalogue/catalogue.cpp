@@ -1,7 +1,6 @@
 #include "tools/catalogue/catalogue.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <set>
 

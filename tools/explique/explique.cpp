@@ -131,15 +131,15 @@ std::string ou(const Entree& e) {
     return s + " : " + e.description;
 }
 
-// The error numbers of an ERRE record: "I%03d1" groups from position 112 up
-// to the first blank group.
+// The error numbers of an ERRE record: up to ten "I%03d1" groups in
+// positions 112-161, up to the first blank group.
 struct Code {
     std::string texte;
     int numero;  // -1 when the group is not "I", three digits, "1"
 };
 std::vector<Code> codes(std::string_view e) {
     std::vector<Code> r;
-    for (int p = 112; p + 4 <= 230; p += 5) {
+    for (int p = 112; p < 112 + 5 * MAX_ERREURS; p += 5) {
         const std::string_view g = zone(e, p, p + 4);
         if (g == "     ") break;
         const bool forme = g[0] == 'I' && g[4] == '1' && std::isdigit(static_cast<unsigned char>(g[1])) &&
