@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -475,6 +476,25 @@ TEST_F(E2EPrincipal, EnregistrementsCourts) {
             verifierIdentification(lignes[i] + blancs(256 - static_cast<int>(lignes[i].size())), r[i]);
         }
     }
+}
+
+// The sample file of the demonstration: a partner's file mixing births,
+// entries, exits, slaughters, a holder's identity and a passport request,
+// four of them rejected.
+TEST_F(E2EPrincipal, FichierDExemple) {
+    const std::filesystem::path exemple =
+        std::filesystem::path(VSE_DATA_DIR).parent_path().parent_path() / "exemples" / "EXP_0042_exemple.vse";
+    const std::string contenu = lire(exemple);
+    ASSERT_EQ(contenu.find('\r'), std::string::npos);
+    ecrire(rep / "in", contenu);
+    const Execution e = executer(P, {"-i", rep / "in", rep / "out", rep / "log"});
+    EXPECT_EQ(e.statut, 2);
+    EXPECT_EQ(e.sortie, "C6.5;C7.10;C5.23;C7.50;C4.52;C7.124;C9.126;");
+    const std::vector<std::string> r = enregistrements(lire(rep / "out"));
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(r[0].substr(94, 31), "0000040000120000040000080000011");
+    const std::vector<std::vector<int>> codes = {{5, 10}, {23, 50}, {52}, {124, 126}};
+    for (std::size_t i = 0; i < codes.size(); ++i) EXPECT_EQ(codesDe(r[i + 1]), codes[i]);
 }
 
 // A transaction type a record type does not allow: error 86 from the header
