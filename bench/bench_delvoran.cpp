@@ -1,77 +1,176 @@
-// Throughput and peak memory of delvoran on generated exchange files: the
-// program is run as operators run it, one process per file.
+// Speed of the four programs against the floor of any program that reads a
+// file once and writes it once: cp of the same file. Each program is run as
+// operators run it, one process per file, on a file of 10000 records mixing
+// every record type it knows (all accepted), and on a file where every record
+// is rejected. Every run is paired with a cp of the same file; the reported
+// ratio is the median program time over the median cp time. Processes are
+// started with posix_spawn, which does not copy the benchmark's memory. Peak
+// memory is the largest resident size of the program, as /usr/bin/time reports
+// it (0 when that tool is not installed).
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <fcntl.h>
+
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/outils.hpp"
 
 namespace {
 
-std::string ligne(const std::string& e5, const std::string& e6, const std::string& corps) {
-    std::string l = "01001IPG  031BDN  " + e5 + e6 + " 001IPG  ABCDEFGHBDN     01234567893N";
-    l += corps;
-    l.resize(230, ' ');
-    l += "07122026131445025        *";
-    return l;
+using namespace vse;
+using namespace vse::outils;
+namespace fs = std::filesystem;
+
+// The record types of each program with a transaction type that accepts
+// them, in an order that keeps the pairs EXP1-EXP2 and EGET-RATA together.
+std::vector<std::pair<std::string, std::string>> typesDe(Programme p) {
+    switch (p) {
+        case Programme::principal:
+            return {{"NAIS", "CRE"}, {"ENTR", "CRE"}, {"SORT", "CRE"}, {"ABAT", "CRE"}, {"ACTI", "CRE"},
+                    {"ASSO", "CRE"}, {"DETE", "CRE"}, {"DETI", "CRE"}, {"ECBO", "CRE"}, {"ECHA", "CRE"},
+                    {"EGET", "CRE"}, {"RATA", "CRE"}, {"ERTI", "CRE"}, {"EXP1", "CRE"}, {"EXP2", "CRE"},
+                    {"GROC", "CRE"}, {"IMOC", "CRE"}, {"IMPO", "CRE"}, {"JALO", "CRE"}, {"NUMA", "CRE"},
+                    {"NVMN", "CRE"}, {"PASS", "DEM"}, {"PICO", "CRE"}, {"RACO", "CRE"}, {"REBO", "CRE"},
+                    {"ERRE", "ECQ"}};
+        case Programme::pf:
+            return {{"NAIS", "CRE"}, {"ENTR", "CRE"}, {"SORT", "CRE"}, {"ABAT", "CRE"}, {"AVER", "DEM"},
+                    {"ECHA", "CRE"}, {"IMPO", "CRE"}, {"JALO", "CRE"}, {"LIST", "DEM"}, {"REBO", "CRE"}};
+        case Programme::l:
+        case Programme::d: break;
+    }
+    return {{"NAIS", "CRE"}, {"ENTR", "CRE"}, {"SORT", "CRE"}, {"AVER", "DEM"}, {"ECHA", "CRE"},
+            {"IMPO", "CRE"}, {"JALO", "CRE"}, {"LIST", "DEM"}, {"REBO", "CRE"}};
 }
 
-// A FICH record announcing n VSEs, then n birth records.
-std::string fichier(int n) {
-    char compte[8];
-    std::snprintf(compte, sizeof compte, "%06d", n);
-    std::string s = ligne("INF", "FICH", std::string("F000000000000042") + std::string(16, ' ') + compte) + "\n";
-    const std::string vse = ligne("CRE", "NAIS", "FR0112345678  00") + "\n";
-    for (int i = 0; i < n; ++i) s += vse;
-    return s;
+// A file of n records of every type, all accepted, or all rejected (a blank
+// inside E9).
+std::string fichierMixte(Programme p, int n, bool rejetes) {
+    Vse f = fich(p, n);
+    // delvoran: a partner's file may carry slaughter records (from NORMABEV)
+    // and any centre's records.
+    if (p == Programme::principal) f.avec(E3, "NORM01  ");
+    std::vector<std::string> lignes{f.ligne()};
+    const auto types = typesDe(p);
+    for (int i = 0; i < n; ++i) {
+        const auto& [type, e5] = types[static_cast<std::size_t>(i) % types.size()];
+        Vse v = vseType(p, type, e5);
+        if (p == Programme::principal && type == "ABAT") v.avec(E8, "NORMABEV");
+        if (rejetes) v.avec(E9, "AB CDEFG");
+        lignes.push_back(v.ligne());
+    }
+    // Every pair kept whole: the file ends after a complete cycle of types.
+    return fichier(lignes);
 }
 
-void BM_delvoran(benchmark::State& state) {
+extern "C" char** environ;
+
+struct Mesure {
+    double secondes;
+    int statut;
+};
+
+Mesure lancer(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto debut = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    int statut = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) waitpid(pid, &statut, 0);
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    posix_spawn_file_actions_destroy(&actions);
+    return {s, WIFEXITED(statut) ? WEXITSTATUS(statut) : -1};
+}
+
+// The peak resident size (KiB) of one run of the program, by /usr/bin/time.
+long picMemoire(const std::vector<std::string>& args, const std::string& rapport) {
+    if (access("/usr/bin/time", X_OK) != 0) return 0;
+    std::vector<std::string> avecTime{"/usr/bin/time", "-f", "%M", "-o", rapport};
+    avecTime.insert(avecTime.end(), args.begin(), args.end());
+    lancer(avecTime);
+    // The figure is the last line (a line about the exit status may come first).
+    std::string texte = lire(rapport);
+    while (!texte.empty() && texte.back() == '\n') texte.pop_back();
+    const std::size_t ligne = texte.rfind('\n');
+    try {
+        return std::stol(ligne == std::string::npos ? texte : texte.substr(ligne + 1));
+    } catch (...) {
+        return 0;
+    }
+}
+
+double mediane(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void BM_programme(benchmark::State& state, Programme p, bool rejetes) {
     const int n = static_cast<int>(state.range(0));
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vse_bench_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    // The input is consumed by each run: it is copied from a model file. The
-    // generated text is released before the runs, so that the forked child
-    // starts small and its peak memory is the program's own.
-    const std::string modele = (dir / "modele.vse").string();
-    std::ofstream(modele, std::ios::binary) << fichier(n);
-    const std::string entree = (dir / "entree.vse").string();
-    const std::string sortie = (dir / "sortie.vse").string();
-    const std::string log = (dir / "delvoran.log").string();
-    const std::string programme = std::string(VSE_BIN_DIR) + "/delvoran";
-    long pic = 0;
+    RepertoireTemporaire rep;
+    const std::string modele = rep / "modele.vse";
+    ecrire(modele, fichierMixte(p, n, rejetes));
+    const std::string entree = rep / "entree.vse";
+    const std::string sortie = rep / "sortie.vse";
+    const std::string copie = rep / "copie.vse";
+    const std::string journal = rep / "journal.log";
+    std::vector<double> tProgramme, tCopie;
+    fs::copy_file(modele, entree, fs::copy_options::overwrite_existing);
+    const long pic = picMemoire({chemin(p), entree, sortie, journal}, rep / "time.txt");
     for (auto _ : state) {
-        state.PauseTiming();
-        std::filesystem::copy_file(modele, entree, std::filesystem::copy_options::overwrite_existing);
-        state.ResumeTiming();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            std::freopen("/dev/null", "w", stdout);
-            execl(programme.c_str(), programme.c_str(), entree.c_str(), sortie.c_str(), log.c_str(),
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        int statut = 0;
-        rusage usage{};
-        wait4(pid, &statut, 0, &usage);
-        if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
-            state.SkipWithError("delvoran did not accept the generated file");
+        fs::copy_file(modele, entree, fs::copy_options::overwrite_existing);
+        const Mesure m = lancer({chemin(p), entree, sortie, journal});
+        if (m.statut != (rejetes ? 2 : 0)) {
+            state.SkipWithError("unexpected exit status: the generated file is not answered as planned");
             break;
         }
-        pic = usage.ru_maxrss > pic ? usage.ru_maxrss : pic;
+        const Mesure c = lancer({"/bin/cp", modele, copie});
+        tProgramme.push_back(m.secondes);
+        tCopie.push_back(c.secondes);
+        state.SetIterationTime(m.secondes);
     }
-    state.counters["records_per_s"] =
-        benchmark::Counter(static_cast<double>(n) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["peak_rss_kB"] = static_cast<double>(pic);
-    std::filesystem::remove_all(dir);
+    const double mp = mediane(tProgramme);
+    const double mc = mediane(tCopie);
+    state.counters["ms_programme"] = mp * 1000;
+    state.counters["ms_cp"] = mc * 1000;
+    state.counters["ratio_cp"] = mc > 0 ? mp / mc : 0;
+    state.counters["enreg_par_s"] = mp > 0 ? n / mp : 0;
+    state.counters["pic_Ko"] = static_cast<double>(pic);
+}
+
+void enregistrer() {
+    const std::pair<Programme, const char*> programmes[] = {
+        {Programme::principal, "delvoran"}, {Programme::pf, "delvoranpf"}, {Programme::l, "delvoranl"},
+        {Programme::d, "delvorand"}};
+    for (const auto& [p, nomProgramme] : programmes) {
+        for (const bool rejetes : {false, true}) {
+            const std::string nomBench = std::string(nomProgramme) + (rejetes ? "/rejetes" : "/acceptes");
+            benchmark::RegisterBenchmark(nomBench.c_str(), BM_programme, p, rejetes)
+                ->Arg(10)
+                ->Arg(10000)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(31);
+        }
+    }
 }
 
 }  // namespace
 
-// Peak memory must stay flat from 1000 to 10000 records: one line is held at a time.
-BENCHMARK(BM_delvoran)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    enregistrer();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

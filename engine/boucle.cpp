@@ -172,7 +172,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     };
     auto verifier = [&](int nb, const Table& t, const Plan& p, valeurVSE* valeurs, const char* valE5,
                         const char* lettre) {
-        return v == noVisu ? verifPlan(nb, p, valeurs, valE5) : verifChamps(v, nb, t, valeurs, valE5, lettre);
+        return v == noVisu ? verifPlan(nb, p, valE5) : verifChamps(v, nb, t, valeurs, valE5, lettre);
     };
 
     affichageVSE(ligne, lg, v);
@@ -188,7 +188,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
             return -2;
         }
         errFich = verifier(0, pack.tEntete, planEntete, valEnteteVSE, nullptr, "E");
-        couper(pack.tFich, planFich, valCorpsVSE);
+        nbChampsCorps = couper(pack.tFich, planFich, valCorpsVSE);
         if (egal(valCorpsVSE[C1].valeur, SEIZE_BLANCS)) {
             arret(msg::I099);
             return -2;
@@ -230,7 +230,8 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     if (vaut(e6, "FICH")) ajouterErreur(109);
 
     // Body fields left over from an earlier line are never read.
-    for (valeurVSE& c : valCorpsVSE) c.valeur[0] = '\0';
+    for (int i = 0; i < nbChampsCorps; ++i) valCorpsVSE[i].valeur[0] = '\0';
+    nbChampsCorps = 0;
 
     int it = pack.ERR_AIGUILLAGE();
     if (nbErreur < MAX_ERREURS) {
@@ -240,6 +241,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         if (entree.code != -1) {
             const Plan& plan = plansCorps[static_cast<std::size_t>(it)];
             const int nbChamps = couper(entree.tabVerif, plan, valCorpsVSE);
+            nbChampsCorps = nbChamps;
             // The slaughter view of a slaughter record, for its rules (no other
             // layout names them).
             if (entree.code == ABAT) getVseCorps(cp, ligne, lg);
@@ -264,7 +266,10 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         }
     }
 
-    if (it == pack.ERR_AIGUILLAGE()) interne::sansIdentifiant(valCorpsVSE);
+    if (it == pack.ERR_AIGUILLAGE()) {
+        interne::sansIdentifiant(valCorpsVSE);
+        if (nbChampsCorps < 2) nbChampsCorps = 2;
+    }
     if (nbErreur == 0) {
         emettreVSE(ligne, format);
     } else {

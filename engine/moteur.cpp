@@ -53,6 +53,18 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
       planFich(p.tFich) {
     plansCorps.reserve(static_cast<std::size_t>(p.LEN_AIGUILLAGE));
     for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) plansCorps.emplace_back(p.tAiguillage[i].tabVerif);
+    // Each step of a plan reads its value and its dependance where this run
+    // keeps them: the buffers live as long as the run.
+    auto placer = [this](Plan& plan, valeurVSE* valeurs) {
+        for (Plan::Etape& e : plan.etapes) {
+            e.valeur = valeurs[e.index].valeur;
+            e.dependance = resoudre(e.ligne->dependance);
+        }
+    };
+    placer(planEntete, valEnteteVSE);
+    placer(planFin, valFinVSE);
+    placer(planFich, valCorpsVSE);
+    for (Plan& plan : plansCorps) placer(plan, valCorpsVSE);
 }
 
 Vue Moteur::vue() const {

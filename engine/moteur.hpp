@@ -74,8 +74,9 @@ public:
     // Applies a layout's rules to the values cut by it; the new error count.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
                     const char* valE5, const char* premLettre);
-    // The same by the layout's plan, when nothing is reported on the console.
-    int verifPlan(int nbErreurPassee, const Plan& p, valeurVSE* valChampsVSE, const char* valE5);
+    // The same by the layout's plan (its steps placed on this run's buffers),
+    // when nothing is reported on the console.
+    int verifPlan(int nbErreurPassee, const Plan& p, const char* valE5);
     // The ERRE VSE answering the current VSE with the given errors (256
     // characters). lgC1 and lgC2: the widths of the identification fields C1
     // and C2 in the rejected record's layout (0: as cut).
@@ -136,6 +137,7 @@ public:
     int lgXdebug = 0;
     valeurVSE valEnteteVSE[NB_ENTETE] = {};
     valeurVSE valCorpsVSE[NB_CORPS] = {};
+    int nbChampsCorps = 0;  // the body fields the last cut filled
     valeurVSE valFinVSE[NB_FIN] = {};
     valeurVSE valFichEnteteVSE[NB_ENTETE] = {};
     valeurVSE valFichCorpsVSE[NB_FICH_CORPS] = {};

@@ -11,7 +11,16 @@ namespace vse {
 namespace {
 
 // The presence column a transaction type reads ("ECQ" reads the CRE column);
-// none for a type outside the five.
+// none for a type outside the five. As an index: CRE, DEM, INV, EDI, MOD, or -1.
+int indiceColonne(const char* e5) {
+    if (vaut(e5, "CRE") || vaut(e5, "ECQ")) return 0;
+    if (vaut(e5, "DEM")) return 1;
+    if (vaut(e5, "INV")) return 2;
+    if (vaut(e5, "EDI")) return 3;
+    if (vaut(e5, "MOD")) return 4;
+    return -1;
+}
+
 using Colonne = int sCorps::*;
 
 Colonne colonne(const char* e5) {
@@ -50,25 +59,21 @@ int Moteur::erreursDeLigne(int v, int nb) {
     return nb;
 }
 
-int Moteur::verifPlan(int nb, const Plan& p, valeurVSE* valChampsVSE, const char* valE5) {
+int Moteur::verifPlan(int nb, const Plan& p, const char* valE5) {
     nb = erreursDeLigne(noVisu, nb);
     const Vue laVue = vue();
-    const Colonne col = valE5 != nullptr ? colonne(valE5) : nullptr;
+    const int col = valE5 != nullptr ? indiceColonne(valE5) : -1;
     for (const Plan::Etape& e : p.etapes) {
         if (nb >= MAX_ERREURS) break;
-        const sCorps& r = *e.ligne;
         if (valE5 != nullptr) {
-            const int code = col != nullptr ? r.*col : -1;
+            const int code = col >= 0 ? e.codes[col] : -1;
             if (code == 1) continue;
             if (code != 0) {
                 codeErreur[nb++] = 86;
                 continue;
             }
         }
-        const tValAutorise* liste = r.sverif != nullptr ? r.sverif->v : nullptr;
-        const int lgListe = r.sverif != nullptr ? r.sverif->n : 0;
-        if (r.pfVerif(laVue, resoudre(r.dependance), valChampsVSE[e.index].valeur, liste, lgListe) == 0)
-            codeErreur[nb++] = r.noErr;
+        if (e.regle(laVue, e.dependance, e.valeur, e.liste, e.lgListe) == 0) codeErreur[nb++] = e.ligne->noErr;
     }
     return nb;
 }

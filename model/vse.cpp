@@ -43,7 +43,12 @@ Plan::Plan(const Table& t) {
             ++index;
             decoupes.push_back({r.debut - 1, r.fin - r.debut + 1});
         }
-        if (index >= 0 && r.pfVerif != nullptr) etapes.push_back({&r, index});
+        if (index < 0 || r.pfVerif == nullptr) continue;
+        Etape e{&r, index, r.pfVerif, r.sverif != nullptr ? r.sverif->v : nullptr, r.sverif != nullptr ? r.sverif->n : 0,
+                {static_cast<signed char>(r.typeCRE), static_cast<signed char>(r.typeDEM),
+                 static_cast<signed char>(r.typeINV), static_cast<signed char>(r.typeEDI),
+                 static_cast<signed char>(r.typeMOD)}};
+        etapes.push_back(e);
     }
 }
 

@@ -179,6 +179,16 @@ struct Plan {
     struct Etape {
         const sCorps* ligne;
         int index;  // the field's entry in the value buffer
+        // Drawn from the row once: its rule, list and length, and its presence
+        // codes in the order CRE, DEM, INV, EDI, MOD.
+        pfVerif_t regle;
+        const tValAutorise* liste;
+        int lgListe;
+        signed char codes[5];
+        // Set by the engine that runs the plan: where the field's value and
+        // the row's dependance live for the line being verified.
+        char* valeur = nullptr;
+        const char* dependance = "";
     };
     std::vector<Decoupe> decoupes;
     std::vector<Etape> etapes;

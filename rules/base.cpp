@@ -105,25 +105,27 @@ VSE_REGLE(fVerifAucunBlanc_SDN) {
 }
 
 int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ) {
-    struct TypeTransaction {
-        const char* code;
-        const Liste* liste;  // nullptr: every VSE type passes
-    };
-    // Tested in this order; a transaction type not listed fails.
-    const TypeTransaction types[] = {
-        {"CRE", &listes.CRE},
-        {"DEM", &listes.DEM},
-        {"ECQ", nullptr},
-        {"EDI", &listes.EDI},
-        {"INV", &listes.INV},
-        {"MOD", &listes.MOD},
-        {"INF", &listes.INF},
-    };
-    for (const TypeTransaction& t : types) {
-        if (!egal(dependance, t.code)) continue;
-        return t.liste == nullptr || estDans(champ, *t.liste) ? 1 : 0;
+    // Tested in the order CRE, DEM, ECQ (every VSE type passes), EDI, INV,
+    // MOD, INF; a transaction type not listed fails.
+    const Liste* liste = nullptr;
+    if (vaut(dependance, "CRE")) {
+        liste = &listes.CRE;
+    } else if (vaut(dependance, "DEM")) {
+        liste = &listes.DEM;
+    } else if (vaut(dependance, "ECQ")) {
+        return 1;
+    } else if (vaut(dependance, "EDI")) {
+        liste = &listes.EDI;
+    } else if (vaut(dependance, "INV")) {
+        liste = &listes.INV;
+    } else if (vaut(dependance, "MOD")) {
+        liste = &listes.MOD;
+    } else if (vaut(dependance, "INF")) {
+        liste = &listes.INF;
+    } else {
+        return 0;
     }
-    return 0;
+    return estDans(champ, *liste) ? 1 : 0;
 }
 
 int champVide(const char* champ) {

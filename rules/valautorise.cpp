@@ -890,12 +890,23 @@ const ListeTriee listesTriees[] = {
     {variante::TEC.v, variante::TEC.n, kTECVariante.data()},
 };
 
+// The same lists ordered by their number of entries.
+const std::array<const ListeTriee*, std::size(listesTriees)> parLongueur = [] {
+    std::array<const ListeTriee*, std::size(listesTriees)> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] = &listesTriees[i];
+    std::sort(r.begin(), r.end(), [](const ListeTriee* a, const ListeTriee* b) { return a->n < b->n; });
+    return r;
+}();
+
 }  // namespace
 
 const ListeTriee* listeTriee(const tValAutorise* entrees, int n) {
     if (n < 26) return nullptr;  // short lists are walked
-    for (const ListeTriee& l : listesTriees)
-        if (l.entrees == entrees && l.n == n) return &l;
+    // Found by their length first: few lists share one.
+    const auto premier = std::lower_bound(std::begin(parLongueur), std::end(parLongueur), n,
+                                          [](const ListeTriee* l, int lg) { return l->n < lg; });
+    for (auto it = premier; it != std::end(parLongueur) && (*it)->n == n; ++it)
+        if ((*it)->entrees == entrees) return *it;
     return nullptr;
 }
 

@@ -3,8 +3,6 @@
 // masking the run's time stamps for byte-for-byte comparison.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -107,12 +105,6 @@ public:
 
 private:
     std::filesystem::path chemin_;
-};
-
-// Test fixture owning one scratch directory.
-class AvecRepertoire : public ::testing::Test {
-protected:
-    RepertoireTemporaire rep;
 };
 
 // An engine of a program with its output and error files open on scratch

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "tests/corps.hpp"
-#include "tests/outils.hpp"
+#include "tests/avec_repertoire.hpp"
 
 namespace {
 

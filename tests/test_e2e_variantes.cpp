@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tests/corps.hpp"
-#include "tests/outils.hpp"
+#include "tests/avec_repertoire.hpp"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "packs/main/pack.hpp"
 #include "rules/base.hpp"
-#include "tests/outils.hpp"
+#include "tests/avec_repertoire.hpp"
 #include "tools/explique/explique.hpp"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/outils.hpp"
+#include "tests/avec_repertoire.hpp"
 
 namespace {
 
