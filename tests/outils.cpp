@@ -255,6 +255,56 @@ Execution executer(const std::string& programme, const std::vector<std::string>&
     return e;
 }
 
+namespace {
+
+void ecartSurErreurs(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+
+// The log's message, its date aside.
+std::string messageDuJournal(const std::string& journal) { return journal.size() > 27 ? journal.substr(27) : journal; }
+
+struct Resultat {
+    int statut;
+    std::string sortie;  // the output file, time stamps masked ("" when none)
+    std::string journal;
+};
+
+Resultat resultat(const Execution& e, const fs::path& sortie, const fs::path& journal) {
+    std::error_code ec;
+    const std::string s = fs::is_regular_file(sortie, ec) ? masquerHorodatages(lire(sortie)) : "";
+    return {e.statut, s, messageDuJournal(fs::is_regular_file(journal, ec) ? lire(journal) : "")};
+}
+
+}  // namespace
+
+void (*signalerEcart)(const std::string& message) = ecartSurErreurs;
+
+Execution executer(Programme p, const std::vector<std::string>& arguments, const fs::path& repertoire) {
+    const bool sansOption = arguments.size() == 3 && !arguments[0].empty() && arguments[0][0] != '-';
+    auto absolu = [&](const std::string& a) { return fs::path(a).is_absolute() || repertoire.empty() ? fs::path(a) : repertoire / a; };
+    std::error_code ec;
+    if (!sansOption || !fs::is_regular_file(absolu(arguments[0]), ec)) return executer(chemin(p), arguments, repertoire);
+
+    RepertoireTemporaire temoin;
+    const fs::path entree = temoin.chemin() / absolu(arguments[0]).filename();
+    fs::copy_file(absolu(arguments[0]), entree, ec);
+    if (ec) return executer(chemin(p), arguments, repertoire);
+    const Execution t = executer(chemin(p), {"-i", entree.string(), temoin / "sortie", temoin / "journal"});
+    const Resultat attendu = resultat(t, temoin / "sortie", temoin / "journal");
+
+    const Execution e = executer(chemin(p), arguments, repertoire);
+    const Resultat obtenu = resultat(e, absolu(arguments[1]), absolu(arguments[2]));
+    // A run stopped by its surroundings (a file in the way, a full disk) while
+    // the witness, in a clean directory, went through is no difference of
+    // paths; any other difference is.
+    const bool arreteParLeMilieu = obtenu.statut == 1 && attendu.statut != 1;
+    if (!arreteParLeMilieu &&
+        (obtenu.statut != attendu.statut || obtenu.sortie != attendu.sortie || obtenu.journal != attendu.journal)) {
+        signalerEcart(std::string(nom(p)) + " answers " + arguments[0] + " differently with -i: status " +
+                      std::to_string(attendu.statut) + " with -i, " + std::to_string(obtenu.statut) + " without");
+    }
+    return e;
+}
+
 // ---------------------------------------------------------------- bench
 
 Banc::Banc(const Pack& pack) : m_(std::make_unique<Moteur>(pack)) {

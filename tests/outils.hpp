@@ -135,9 +135,18 @@ struct Execution {
 // input empty, in `repertoire` when given; captures standard output and error.
 Execution executer(const std::string& programme, const std::vector<std::string>& arguments,
                    const std::filesystem::path& repertoire = {});
-inline Execution executer(Programme p, const std::vector<std::string>& arguments,
-                          const std::filesystem::path& repertoire = {}) {
-    return executer(chemin(p), arguments, repertoire);
-}
+// Runs a built program. A run without option over a regular file is checked
+// against a witness run: the same program with -i, on a copy of the same
+// input, in a scratch directory. Without console report the program walks its
+// layouts by their plans, with one row by row; both must answer the same
+// (exit status, output file and log message, time stamps aside). A difference
+// is handed to signalerEcart.
+Execution executer(Programme p, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& repertoire = {});
+
+// Where executer reports a witness run that answered differently (the tests
+// set it to a failure of the current test; by default it is written on the
+// error stream).
+extern void (*signalerEcart)(const std::string& message);
 
 }  // namespace vse::outils
