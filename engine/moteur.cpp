@@ -70,6 +70,7 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
 Vue Moteur::vue() const {
     Vue v;
     v.xdebug = xdebug;
+    v.lgLigne = lgXdebug;
     v.entete = valEnteteVSE;
     v.corps = valCorpsVSE;
     v.fin = valFinVSE;

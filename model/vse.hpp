@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace vse {
@@ -81,6 +82,13 @@ struct Vue {
     const valeurVSE* fichFin = nullptr;     // trailer of the FICH record
     const vseCorps* cp = nullptr;           // slaughter view
     const char* bufC11 = "";                // code between the first two '_' of the first word
+    int lgLigne = -1;                       // characters of xdebug; -1: up to its terminating zero
+
+    // The character at a 1-based position of the line, or '\0' past its end.
+    char car(int position) const {
+        const int lg = lgLigne >= 0 ? lgLigne : static_cast<int>(std::strlen(xdebug));
+        return position >= 1 && position <= lg ? xdebug[position - 1] : '\0';
+    }
 
     const char* E(numEnteteVSE e) const { return entete[e].valeur; }
     const char* C(numCorpsVSE c) const { return corps[c].valeur; }

@@ -15,12 +15,6 @@ bool groupeAbsent(const char* pays, const char* numero, const char* code) {
     return estBlanc(pays, 2) && estBlanc(numero, 12) && estBlanc(code, 2);
 }
 
-// The value equals an entry of the list (no partner-code exception).
-bool egalUneEntree(const char* champ, const tValAutorise* liste, int n) {
-    for (int i = 0; liste != nullptr && i < n; ++i)
-        if (egal(champ, liste[i])) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -33,7 +27,7 @@ VSE_REGLE(ecbo_C12) {
 // of the country C12 (`dependance`) elsewhere.
 VSE_REGLE(ecbo_C13) {
     if (groupeAbsent(champCorps(vue, C12), champ, champCorps(vue, C15))) return 1;
-    if (egalUneEntree(champ, sverif, lenSverif)) return 0;
+    if (egalAUneEntree(champ, sverif, lenSverif)) return 0;
     if (egal(dependance, "FR")) return 1;
     return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
 }

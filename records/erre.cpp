@@ -19,9 +19,8 @@ struct ExtraitLigne {
 
 ExtraitLigne extraitLigne(const Vue& vue, int position, int n) {
     ExtraitLigne e{};
-    const char* ligne = vue.xdebug != nullptr ? vue.xdebug : "";
     for (int i = 0; i < n; ++i) {
-        const char x = carOuNul(ligne, position - 1 + i);
+        const char x = vue.car(position + i);
         if (x == '\0') break;
         e.c[i] = x;
     }
@@ -44,12 +43,6 @@ int numeroEtranger(const Vue& vue, const char* pays, char* champ) {
     return fVerifNumEtranger(vue, pays, champ, nullptr, 0);
 }
 
-// The value equals an entry of the list.
-bool egalUneEntree(const char* champ, const Liste& l) {
-    for (int i = 0; i < l.n; ++i)
-        if (egal(champ, l.v[i])) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -138,7 +131,7 @@ VSE_REGLE(vErre_C37_1) {
     if (dernier < 5) return 0;
     for (int i = 0; i < dernier; ++i)
         if (champ[i] == ' ') return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) return egalUneEntree(champ, TDC) ? 1 : 0;
+    if (std::strncmp(champ + 3, "IPG", 3) == 0) return egalAUneEntree(champ, TDC) ? 1 : 0;
     return 1;
 }
 

@@ -6,17 +6,6 @@
 
 namespace vse {
 
-namespace {
-
-// The value equals an entry of the list (no partner-code exception).
-bool egalUneEntree(const char* champ, const tValAutorise* liste, int n) {
-    for (int i = 0; liste != nullptr && i < n; ++i)
-        if (egal(champ, liste[i])) return true;
-    return false;
-}
-
-}  // namespace
-
 // C2, national number of the animal: the département-prefixed form of
 // ten digits, whose serial (characters 7 to 10) is not 0000.
 VSE_REGLE(impo_C2) {
@@ -27,13 +16,13 @@ VSE_REGLE(impo_C2) {
 // C6, a date: unknown (a marker of the list), else a date whose day, or day
 // and month, may be blank.
 VSE_REGLE(impo_C6_1) {
-    if (egalUneEntree(champ, sverif, lenSverif)) return 1;
+    if (egalAUneEntree(champ, sverif, lenSverif)) return 1;
     return fDATEI(vue, dependance, champ, sverif, lenSverif);
 }
 
 // C6: unknown, else not after the creation date (`dependance`).
 VSE_REGLE(impo_C6_2) {
-    if (egalUneEntree(champ, sverif, lenSverif)) return 1;
+    if (egalAUneEntree(champ, sverif, lenSverif)) return 1;
     return fCoherenDC(vue, dependance, champ, sverif, lenSverif);
 }
 

@@ -8,10 +8,7 @@ namespace {
 
 // The value equals an entry of the row's list (the absent-date markers).
 bool dateAbsente(const char* champ, const tValAutorise* sverif, int lenSverif) {
-    if (sverif == nullptr) return false;
-    for (int i = 0; i < lenSverif; ++i)
-        if (egal(champ, sverif[i])) return true;
-    return false;
+    return egalAUneEntree(champ, sverif, lenSverif);
 }
 
 }  // namespace

@@ -40,8 +40,11 @@ struct Extrait {
     }
 };
 
-// The animal's country: positions 63-64 of the line.
-Extrait paysDeLaLigne(const Vue& vue) { return Extrait(vue.xdebug != nullptr ? vue.xdebug : "", 62, 2); }
+// The animal's country: positions 63-64 of the line, as far as it reaches them.
+Extrait paysDeLaLigne(const Vue& vue) {
+    const char pays[3] = {vue.car(63), vue.car(63) != '\0' ? vue.car(64) : '\0', '\0'};
+    return Extrait(pays, 0, 2);
+}
 
 // The decimal value of at most n characters of `s` from debut, up to the first
 // non-digit (a leading blank reads as 0).
@@ -68,14 +71,6 @@ bool estConcatenation(const char* s, std::size_t lg, const char* a, const char* 
     const std::size_t la = std::strlen(a);
     const std::size_t lb = std::strlen(b);
     return lg == la + lb && std::strncmp(s, a, la) == 0 && std::strncmp(s + la, b, lb) == 0;
-}
-
-// The value equals an entry of the list (plain equality, no partner code).
-bool egalAUneEntree(const char* champ, const Liste& l) {
-    for (int i = 0; i < l.n; ++i) {
-        if (egal(champ, l.v[i])) return true;
-    }
-    return false;
 }
 
 constexpr const char* HUIT_BLANCS = "        ";

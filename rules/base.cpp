@@ -51,22 +51,19 @@ bool estDansLineaire(const char* champ, const tValAutorise* liste, int n) {
     if (codePartenaire(champ)) return true;
     if (n < 1 || liste == nullptr) return false;
     for (int i = 0; i < n; ++i)
-        if (liste[i][0] == champ[0] && egal(champ, liste[i])) return true;
+        if (egal(champ, liste[i])) return true;
     return false;
 }
 
-bool estDans(const char* champ, const tValAutorise* liste, int n) {
-    // Long lists have sorted keys made at build time: a binary search.
-    const ListeTriee* triee = liste != nullptr ? listeTriee(liste, n) : nullptr;
-    if (triee == nullptr) return estDansLineaire(champ, liste, n);
-    if (codePartenaire(champ)) return true;
-    std::uint64_t cle = 0;
-    if (!cleDe(champ, cle)) return false;  // longer than every entry
+namespace {
+
+// The key is among the sorted keys of the list.
+bool parmiLesCles(const ListeTriee& triee, std::uint64_t cle) {
     int bas = 0;
-    int haut = n - 1;
+    int haut = triee.n - 1;
     while (bas <= haut) {
         const int milieu = (bas + haut) / 2;
-        const std::uint64_t c = triee->cles[milieu];
+        const std::uint64_t c = triee.cles[milieu];
         if (c == cle) return true;
         if (c < cle) {
             bas = milieu + 1;
@@ -75,6 +72,24 @@ bool estDans(const char* champ, const tValAutorise* liste, int n) {
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
+    if (liste == nullptr || n < 1) return false;
+    // Long lists have sorted keys made at build time: a binary search.
+    if (const ListeTriee* triee = listeTriee(liste, n)) {
+        std::uint64_t cle = 0;
+        return cleDe(champ, cle) && parmiLesCles(*triee, cle);  // a longer value is no entry
+    }
+    for (int i = 0; i < n; ++i)
+        if (liste[i][0] == champ[0] && egal(champ, liste[i])) return true;
+    return false;
+}
+
+bool estDans(const char* champ, const tValAutorise* liste, int n) {
+    return codePartenaire(champ) || egalAUneEntree(champ, liste, n);
 }
 
 VSE_REGLE(fVerifValAut) { return estDans(champ, sverif, lenSverif) ? 1 : 0; }

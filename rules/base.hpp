@@ -26,6 +26,11 @@ VSE_REGLE(fVerifAucunBlanc_SDN);
 // list entry by entry and gives the same answer.
 bool estDans(const char* champ, const tValAutorise* liste, int n);
 bool estDansLineaire(const char* champ, const tValAutorise* liste, int n);
+
+// The value equals an entry of the list, plainly: the partner codes get no
+// exception here. A list without entries holds nothing.
+bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n);
+inline bool egalAUneEntree(const char* champ, const Liste& l) { return egalAUneEntree(champ, l.v, l.n); }
 inline bool estDans(const char* champ, const Liste& l) { return estDans(champ, l.v, l.n); }
 
 // VSE type (champ) allowed for the transaction type (dependance), by the

@@ -40,7 +40,13 @@ TEST(CheminsOptimises, ListesTrieesCommeParcourues) {
     }
     for (const Liste* l : listes) {
         for (const std::string& e : essais)
+        {
             EXPECT_EQ(estDans(e.c_str(), l->v, l->n), estDansLineaire(e.c_str(), l->v, l->n)) << l->nom << " '" << e << "'";
+            // Plain equality: the same, the partner codes aside.
+            bool egalPlain = false;
+            for (int i = 0; i < l->n; ++i) egalPlain = egalPlain || e == l->v[i];
+            EXPECT_EQ(egalAUneEntree(e.c_str(), *l), egalPlain) << l->nom << " '" << e << "'";
+        }
     }
     // A list known by the address of its entries and their number only.
     EXPECT_EQ(listeTriee(TP.v, TP.n - 1), nullptr);
