@@ -7,20 +7,13 @@
 #include <string>
 
 #include "rules/abattage.hpp"
+#include "tests/regles_essai.hpp"
 
 namespace {
 
 using namespace vse;
-
-// A writable text held in a heap block of exactly its length plus the
-// terminating zero, so that any read past the zero is caught by ASan.
-struct Tampon {
-    std::unique_ptr<char[]> p;
-    explicit Tampon(const std::string& s) : p(new char[s.size() + 1]) {
-        std::memcpy(p.get(), s.c_str(), s.size() + 1);
-    }
-    char* c() { return p.get(); }
-};
+using essai::Tampon;
+using essai::VueCorps;
 
 // A slaughter record by its body fields; a sound record unless a case says
 // otherwise. `longueur` cuts the line short.

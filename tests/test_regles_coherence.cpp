@@ -8,20 +8,13 @@
 
 #include "rules/coherence.hpp"
 #include "rules/valautorise.hpp"
+#include "tests/regles_essai.hpp"
 
 namespace {
 
 using namespace vse;
-
-// A writable value held in a heap block of exactly its length plus the
-// terminating zero, so that any read past the zero is caught by ASan.
-struct Tampon {
-    std::unique_ptr<char[]> p;
-    explicit Tampon(const std::string& s) : p(new char[s.size() + 1]) {
-        std::memcpy(p.get(), s.c_str(), s.size() + 1);
-    }
-    char* c() { return p.get(); }
-};
+using essai::Tampon;
+using essai::VueCorps;
 
 // A list copied into a heap block of exactly its entries.
 struct ListeExacte {
@@ -31,18 +24,6 @@ struct ListeExacte {
         : v(new tValAutorise[static_cast<std::size_t>(entrees)]), n(entrees) {
         for (int i = 0; i < entrees; ++i) v[static_cast<std::size_t>(i)] = l.v[i];
     }
-};
-
-// A record view whose body field `c` holds `valeur`.
-struct VueCorps {
-    valeurVSE corps[NB_CORPS]{};
-    Vue vue;
-    VueCorps(numCorpsVSE c, const char* valeur) {
-        std::strcpy(corps[c].valeur, valeur);
-        vue.corps = corps;
-    }
-    VueCorps(const VueCorps&) = delete;
-    VueCorps& operator=(const VueCorps&) = delete;
 };
 
 struct Cas {

@@ -7,20 +7,13 @@
 #include <string>
 
 #include "records/regles.hpp"
+#include "tests/regles_essai.hpp"
 
 namespace {
 
 using namespace vse;
-
-// A writable value held in a heap block of exactly its length plus the
-// terminating zero, so that any read past the zero is caught by ASan.
-struct Tampon {
-    std::unique_ptr<char[]> p;
-    explicit Tampon(const std::string& s) : p(new char[s.size() + 1]) {
-        std::memcpy(p.get(), s.c_str(), s.size() + 1);
-    }
-    char* c() { return p.get(); }
-};
+using essai::Tampon;
+using essai::VueCorps;
 
 // A view of an ERRE line of `longueur` characters, blank but for C1 (the
 // type in error, 63-66), C5 (84-85) and C31 (176-177).

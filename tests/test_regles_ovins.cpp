@@ -8,20 +8,13 @@
 
 #include "rules/ovins.hpp"
 #include "rules/valautorise.hpp"
+#include "tests/regles_essai.hpp"
 
 namespace {
 
 using namespace vse;
-
-// A writable value held in a heap block of exactly its length plus the
-// terminating zero, so that any read past the zero is caught by ASan.
-struct Tampon {
-    std::unique_ptr<char[]> p;
-    explicit Tampon(const std::string& s) : p(new char[s.size() + 1]) {
-        std::memcpy(p.get(), s.c_str(), s.size() + 1);
-    }
-    char* c() { return p.get(); }
-};
+using essai::Tampon;
+using essai::VueCorps;
 
 // A record view whose body field C9 (the order type) holds `c9`.
 struct VueTypeCommande {
