@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/moteur.hpp"
+#include "packs/main/pack.hpp"
 #include "rules/base.hpp"
 #include "rules/valautorise.hpp"
 #include "tests/outils.hpp"
@@ -50,6 +52,91 @@ TEST(CheminsOptimises, ListesTrieesCommeParcourues) {
     }
     // A list known by the address of its entries and their number only.
     EXPECT_EQ(listeTriee(TP.v, TP.n - 1), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace vse;
+
+// One line as the reader must take it, character by character: the outcome,
+// the characters kept (256 at most) and the line's flags.
+struct LigneLue {
+    int ret;
+    std::string ligne;
+    int codLong;
+    int codCaract;
+    bool operator==(const LigneLue&) const = default;
+};
+
+LigneLue lireCaractereParCaractere(const std::string& s, std::size_t& pos) {
+    LigneLue l{DVRAN_EOF, "", 0, 0};
+    for (;;) {
+        if (pos == s.size()) return {DVRAN_EOF, "", 0, 0};
+        const auto c = static_cast<unsigned char>(s[pos++]);
+        if (c == 26) return {DVRAN_CTRLZ, "", 0, 0};
+        if (c == '\r') {
+            if (pos < s.size() && s[pos] == '\n') {
+                ++pos;
+                l.ret = DVRAN_DOS;
+            } else {
+                l.ret = DVRAN_MAC;
+            }
+            break;
+        }
+        if (c == '\n') {
+            l.ret = DVRAN_UNIX;
+            break;
+        }
+        if (c < 0x20 || c > 0x7E) l.codCaract = 1;
+        if (l.ligne.size() == static_cast<std::size_t>(LG_VSE)) {
+            l.codLong = 1;
+        } else {
+            l.ligne += static_cast<char>(c);
+        }
+    }
+    if (l.ligne.empty()) return {DVRAN_LONGNULLE, "", 0, 0};
+    if (l.ligne.size() < static_cast<std::size_t>(LG_VSE)) l.codLong = 2;
+    return l;
+}
+
+// The reader takes runs of printable characters eight at a time: on any
+// content it reads the same lines as a walk character by character.
+TEST(CheminsOptimises, LecteurParBlocsCommeCaractereParCaractere) {
+    const std::string piscine = std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 *~") + '\0' + "\t\r\n\x1a\x7f\xe9\x80\xff\x1f";
+    unsigned graine = 12345;
+    auto hasard = [&graine](unsigned n) {
+        graine = graine * 1103515245u + 12345u;
+        return (graine >> 16) % n;
+    };
+    outils::RepertoireTemporaire rep;
+    for (int essai = 0; essai < 300; ++essai) {
+        std::string contenu;
+        const unsigned lignes = 1 + hasard(6);
+        for (unsigned i = 0; i < lignes; ++i) {
+            const unsigned lg = hasard(4) == 0 ? hasard(300) : 250 + hasard(12);
+            for (unsigned k = 0; k < lg; ++k) {
+                const bool rare = hasard(40) == 0;
+                contenu += rare ? piscine[39 + hasard(static_cast<unsigned>(piscine.size()) - 39)]
+                                : piscine[hasard(39)];
+            }
+            contenu += hasard(3) == 0 ? "\r\n" : "\n";
+        }
+        outils::ecrire(rep / "entree", contenu);
+        Moteur m(principal::pack);
+        ASSERT_TRUE(m.recu.ouvrir(rep / "entree"));
+        std::size_t pos = 0;
+        for (;;) {
+            const LigneLue attendu = lireCaractereParCaractere(contenu, pos);
+            const int ret = m.dvranFgets();
+            const bool ligne = ret == DVRAN_DOS || ret == DVRAN_UNIX || ret == DVRAN_MAC;
+            const LigneLue lu{ret, ligne ? std::string(m.tampon, static_cast<std::size_t>(m.lgTampon)) : "",
+                              ligne ? m.codLong : 0, ligne ? m.codCaract : 0};
+            ASSERT_EQ(lu, attendu) << "essai " << essai;
+            if (!ligne) break;
+        }
+    }
 }
 
 }  // namespace
