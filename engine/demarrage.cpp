@@ -27,16 +27,22 @@ const char* const USAGE =
 
 namespace fs = std::filesystem;
 
-// True when both paths name the same file: the same text, the same place once
-// made absolute with "." and ".." and symbolic links resolved (the file need
-// not exist yet), or the same existing file under two names.
+// The place a path designates: absolute, with "." and ".." and symbolic
+// links resolved (the file need not exist yet); empty when it cannot be told.
+fs::path lieu(const std::string& chemin) {
+    std::error_code ec;
+    const fs::path absolu = fs::absolute(chemin, ec);
+    if (ec) return {};
+    const fs::path resolu = fs::weakly_canonical(absolu, ec);
+    return ec ? fs::path() : resolu;
+}
+
+// True when both paths name the same file: the same text, the same place, or
+// the same existing file under two names.
 bool memeFichier(const std::string& a, const std::string& b) {
     if (a == b) return true;
-    std::error_code ea;
-    std::error_code eb;
-    const fs::path ca = fs::weakly_canonical(fs::absolute(a, ea), ea);
-    const fs::path cb = fs::weakly_canonical(fs::absolute(b, eb), eb);
-    if (!ea && !eb && ca == cb) return true;
+    const fs::path la = lieu(a);
+    if (!la.empty() && la == lieu(b)) return true;
     std::error_code ec;
     return fs::equivalent(a, b, ec) && !ec;
 }
@@ -118,8 +124,8 @@ int Moteur::ouvrirFichiers() {
     {
         std::error_code ec;
         if (fs::is_symlink(name_emis, ec)) {
-            const fs::path cible = fs::weakly_canonical(fs::absolute(name_emis, ec), ec);
-            if (!ec) name_emis = cible.string();
+            const fs::path cible = lieu(name_emis);
+            if (!cible.empty()) name_emis = cible.string();
         }
     }
     const std::string fic = nomDuFic(name_recu);
