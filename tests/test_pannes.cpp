@@ -124,23 +124,25 @@ struct Scenario {
     int statut;  // without any fault
 };
 
-// An accepted file larger than one 64 KiB block (its reading and its answer
-// both cross a block), a small file answered by an error reply, and a file
-// whose lines stop the run after some were answered (mixed line ends in
-// delvoran and delvoranl, an empty line in the two others).
+// Files larger than one 64 KiB block, so that reading and writing cross a
+// block: an accepted file, a file answered by an error reply (its ERRE records
+// also fill more than a block) and a file whose lines stop the run once more
+// than a block of accepted records was written (mixed line ends in delvoran
+// and delvoranl, an empty line in the two others).
 std::vector<Scenario> scenarios(P p) {
     const std::string bon = vseType(p).ligne();
     Vse v = vseType(p);
     const std::string mauvais = v.avec(vse::E9, "AB CDEFG").ligne();
-    constexpr int nbGrand = 270;  // 271 lines of 257 bytes: 69647 bytes
-    std::vector<std::string> grand{fich(p, nbGrand).ligne()};
-    grand.insert(grand.end(), nbGrand, bon);
+    constexpr int nb = 270;  // 271 lines of 257 bytes: 69647 bytes
+    std::vector<std::string> accepte{fich(p, nb).ligne()};
+    accepte.insert(accepte.end(), nb, bon);
+    std::vector<std::string> reponse{fich(p, nb).ligne(), bon};
+    reponse.insert(reponse.end(), nb - 1, mauvais);
     const bool formats = p == P::principal || p == P::l;
-    const std::string arret = formats ? fichier({fich(p, 3).ligne(), bon, mauvais}, "\r\n") + bon + "\n"
-                                      : fichier({fich(p, 3).ligne(), bon, mauvais, "", bon});
+    const std::string arret = formats ? fichier(accepte, "\r\n") + bon + "\n" : fichier(accepte) + "\n" + bon + "\n";
     return {
-        {"accepte", fichier(grand), 0},
-        {"reponse", fichier({fich(p, 3).ligne(), bon, mauvais, bon}, "\r\n"), 2},
+        {"accepte", fichier(accepte), 0},
+        {"reponse", fichier(reponse, "\r\n"), 2},
         {formats ? "arret IG008" : "arret IG015", arret, 1},
     };
 }
@@ -187,6 +189,7 @@ TEST(Pannes, MatriceDesPannes) {
 // that fills up during a write is a failure.
 TEST(Pannes, AppelsInterrompusOuPartiels) {
     RepertoireTemporaire rep;
+    int total = 0;
     for (P p : tousLesProgrammes) {
         for (const Scenario& s : scenarios(p)) {
             SCOPED_TRACE(std::string(nom(p)) + " " + s.nom);
@@ -199,6 +202,7 @@ TEST(Pannes, AppelsInterrompusOuPartiels) {
                         SCOPED_TRACE(std::string(vse::pannes::nom(op)) + " appel " + std::to_string(k) + " genre " +
                                      std::to_string(static_cast<int>(g)));
                         const Passage r = lancer(p, rep.chemin(), s.contenu, {op, k, 0, g});
+                        ++total;
                         EXPECT_EQ(r.violations, std::vector<std::string>{}) << r.erreurs;
                         if (g != Genre::disquePlein) {
                             EXPECT_EQ(r.statut, ref.statut) << r.erreurs;
@@ -211,6 +215,7 @@ TEST(Pannes, AppelsInterrompusOuPartiels) {
             }
         }
     }
+    std::printf("[ pannes   ] %d executions sous appel interrompu, partiel ou disque plein\n", total);
 }
 
 }  // namespace
