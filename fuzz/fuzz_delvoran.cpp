@@ -227,19 +227,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         statut = m->delvoran(static_cast<int>(mots.size()), argv.data());
     }
     std::fflush(stdout);
-    Constat c;
+    std::string erreurs;
     if (sauve >= 0) {
         std::fflush(stderr);
         ::dup2(sauve, 2);
         ::close(sauve);
-        c.erreurs = lireFichier(capture);
+        erreurs = lireFichier(capture);
         ::unlink(capture.c_str());
     }
-    c.statut = statut;
-    c.contenu = contenu;
-    c.gardeSousTemporaire = gardeSousTemporairePermise(l);
-    for (const std::string& t : touchees()) c.panneSurJournal = c.panneSurJournal || t == l.journal;
-
+    const Constat c = constater(l, statut, erreurs, contenu);
     const std::vector<std::string> v = violations(l, c);
     if (!v.empty()) {
         std::string tout;

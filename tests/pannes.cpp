@@ -197,6 +197,16 @@ bool gardeSousTemporairePermise(const Lieux& l) {
     return std::find(t.begin(), t.end(), l.tmpRecu) != t.end();
 }
 
+Constat constater(const Lieux& l, int statut, const std::string& erreurs, const std::string& contenu) {
+    Constat c;
+    c.statut = statut;
+    c.erreurs = erreurs;
+    c.contenu = contenu;
+    c.gardeSousTemporaire = gardeSousTemporairePermise(l);
+    for (const std::string& t : touchees()) c.panneSurJournal = c.panneSurJournal || t == l.journal;
+    return c;
+}
+
 std::vector<std::string> violations(const Lieux& l, const Constat& c) {
     std::vector<std::string> v;
     const auto nomme = [&](const std::string& chemin) { return c.erreurs.find(chemin) != std::string::npos; };

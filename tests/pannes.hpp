@@ -88,6 +88,10 @@ std::vector<std::string> violations(const Lieux& l, const Constat& c);
 // files), or moving it back failed.
 bool gardeSousTemporairePermise(const Lieux& l);
 
+// The findings of the run just made over operations(): what it said, and
+// what its faults allow.
+Constat constater(const Lieux& l, int statut, const std::string& erreurs, const std::string& contenu);
+
 std::string lireFichier(const std::string& chemin);
 bool existe(const std::string& chemin);
 

@@ -328,11 +328,7 @@ TEST_F(Environnements, RepertoireEnLectureSeule) {
         for (std::string& m : mots) argv.push_back(m.data());
         testing::internal::CaptureStderr();
         const int statut = std::make_unique<vse::Moteur>(vse::l::pack, operations())->delvoran(4, argv.data());
-        Constat constat;
-        constat.statut = statut;
-        constat.erreurs = testing::internal::GetCapturedStderr();
-        constat.contenu = octets;
-        constat.gardeSousTemporaire = c.sousTemporaire;
+        const Constat constat = constater(l, statut, testing::internal::GetCapturedStderr(), octets);
         regle(nullptr);
         EXPECT_EQ(statut, 1);
         EXPECT_EQ(violations(l, constat), std::vector<std::string>{});

@@ -72,13 +72,7 @@ Passage lancer(P p, const fs::path& rep, const std::string& contenu, const Panne
     const std::string sortieStd = testing::internal::GetCapturedStdout();
     r.comptes = comptes();
 
-    Constat c;
-    c.statut = r.statut;
-    c.erreurs = r.erreurs;
-    c.contenu = contenu;
-    c.gardeSousTemporaire = gardeSousTemporairePermise(l);
-    for (const std::string& t : touchees()) c.panneSurJournal = c.panneSurJournal || t == l.journal;
-    r.violations = violations(l, c);
+    r.violations = violations(l, constater(l, r.statut, r.erreurs, contenu));
     if (!sortieStd.empty()) r.violations.push_back("sortie standard sans -i ni -d : " + sortieStd);
     if (existe(l.sortie)) r.sortie = masquerHorodatages(lireFichier(l.sortie));
     return r;
