@@ -2,9 +2,11 @@
 // order that leaves the input recoverable at every failure.
 #include <fcntl.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #include "engine/interne.hpp"
@@ -23,11 +25,41 @@ const char* const USAGE =
     "              vers la console sous forme d\xe9" "cript\xe9" "e\n"
     "         -v : donne la version de delvoran\n ";
 
-// True when both paths name the same existing file.
+namespace fs = std::filesystem;
+
+// The place a path designates: absolute, with "." and ".." and symbolic
+// links resolved (the file need not exist yet); empty when it cannot be told.
+fs::path lieu(const std::string& chemin) {
+    std::error_code ec;
+    const fs::path absolu = fs::absolute(chemin, ec);
+    if (ec) return {};
+    const fs::path resolu = fs::weakly_canonical(absolu, ec);
+    return ec ? fs::path() : resolu;
+}
+
+// True when both paths name the same file: the same text, the same place, or
+// the same existing file under two names.
 bool memeFichier(const std::string& a, const std::string& b) {
     if (a == b) return true;
+    const fs::path la = lieu(a);
+    if (!la.empty() && la == lieu(b)) return true;
     std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+// True when the path names something that exists and is not a regular file:
+// a directory cannot be read as lines, and a FIFO or a device would block the
+// run or be moved away from where the system expects it.
+bool autreQuUnFichier(const std::string& chemin) {
+    std::error_code ec;
+    const fs::file_status s = fs::status(chemin, ec);
+    return !ec && fs::exists(s) && !fs::is_regular_file(s);
+}
+
+// True when anything, even a dangling symbolic link, stands under the path.
+bool occupe(const std::string& chemin) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(chemin, ec));
 }
 
 // Directory of a path with one separator after it, where temporary files go.
@@ -84,14 +116,48 @@ int Moteur::verificationParametre(int argc, char** argv, int& premier) {
 void Moteur::prepareVSEDate() { interne::horodatage(VSEDate, sizeof VSEDate); }
 
 int Moteur::ouvrirFichiers() {
-    // The log and the output are opened for writing: neither may be the input.
-    if (memeFichier(name_log, name_recu) || memeFichier(name_emis, name_recu)) {
-        std::fputs("Le fichier log et le fichier \xe0 \xe9mettre doivent \xea" "tre distincts du fichier \xe0 traiter\n",
-                   stderr);
-        return 1;
+    // An output name that is a symbolic link is answered through it: the
+    // answer replaces the file it points to (emptying that file and then
+    // replacing the link would leave the target empty), and the temporary
+    // files are made beside that file, so that the last rename stays on one
+    // file system.
+    {
+        std::error_code ec;
+        if (fs::is_symlink(name_emis, ec)) {
+            const fs::path cible = lieu(name_emis);
+            if (!cible.empty()) name_emis = cible.string();
+        }
+    }
+    const std::string fic = nomDuFic(name_recu);
+    name_tmp_recu = repertoireTemporaire(name_recu) + fic + "_r" + pack.suffixeTemporaire;
+    const std::string repSortie = repertoireTemporaire(name_emis);
+    name_tmp_emis = repSortie + fic + "_e" + pack.suffixeTemporaire;
+    name_erre = repSortie + fic + "_o" + pack.suffixeTemporaire;
+
+    // Every name of the run is written, moved or removed: two of them naming
+    // one file would destroy the input or the answer (the output given as the
+    // input's temporary name would empty the input; given as the error file's
+    // name, it would be removed once answered). Nothing is opened yet.
+    const std::string* noms[] = {&name_recu, &name_emis, &name_log, &name_tmp_recu, &name_tmp_emis, &name_erre};
+    for (std::size_t i = 0; i < std::size(noms); ++i) {
+        for (std::size_t j = i + 1; j < std::size(noms); ++j) {
+            if (memeFichier(*noms[i], *noms[j])) {
+                std::fprintf(stderr,
+                             "Le fichier \xe0 traiter, le fichier \xe0 \xe9mettre, le fichier log et les fichiers "
+                             "temporaires doivent \xea" "tre distincts : %s et %s\n",
+                             noms[i]->c_str(), noms[j]->c_str());
+                return 1;
+            }
+        }
     }
     if (!journal.ouvrir(name_log)) {
         std::perror("Ouverture du fichier log");
+        return 1;
+    }
+    if (autreQuUnFichier(name_recu)) {
+        std::fprintf(stderr, "Ouverture du fichier \xe0 traiter: %s n'est pas un fichier ordinaire\n",
+                     name_recu.c_str());
+        journal.consigner(msg::IG003);
         return 1;
     }
     const int essai = es.ouvrir(name_recu.c_str(), O_RDONLY | O_CLOEXEC, 0);
@@ -102,8 +168,15 @@ int Moteur::ouvrirFichiers() {
     }
     es.fermer(essai);
 
-    const std::string fic = nomDuFic(name_recu);
-    name_tmp_recu = repertoireTemporaire(name_recu) + fic + "_r" + pack.suffixeTemporaire;
+    // What stands under the temporary name is the input of an earlier run that
+    // did not end, or of a run still going: moving this input over it would
+    // lose that one.
+    if (occupe(name_tmp_recu)) {
+        errno = EEXIST;
+        std::perror("rename");
+        journal.consigner(msg::IG009);
+        return 1;
+    }
     if (es.renommer(name_recu.c_str(), name_tmp_recu.c_str()) != 0) {
         std::perror("rename");
         journal.consigner(msg::IG009);
@@ -128,8 +201,6 @@ int Moteur::ouvrirFichiers() {
         sortie.abandonner();
     }
 
-    const std::string repSortie = repertoireTemporaire(name_emis);
-    name_tmp_emis = repSortie + fic + "_e" + pack.suffixeTemporaire;
     if (!emis.ouvrir(name_tmp_emis)) {
         std::perror("Ouverture du fichier r\xe9sultat temporaire");
         journal.consigner(msg::IG004);
@@ -137,7 +208,6 @@ int Moteur::ouvrirFichiers() {
         supprimerOuSignaler(name_emis);  // the emptied output holds no result
         return 1;
     }
-    name_erre = repSortie + fic + "_o" + pack.suffixeTemporaire;
     if (!erre.ouvrir(name_erre)) {
         std::perror("Ouverture du fichier des erreurs");
         journal.consigner(msg::IG002);

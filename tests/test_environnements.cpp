@@ -1,0 +1,423 @@
+// The built programs in odd surroundings: inputs that are no regular file,
+// paths with blanks and Latin-1 bytes, relative paths, symbolic links, names
+// of a run that designate one file, an earlier input still under its
+// temporary name, a read-only output directory; and 32 runs at once sharing
+// their directories.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "engine/moteur.hpp"
+#include "packs/l/pack.hpp"
+#include "tests/outils.hpp"
+#include "tests/pannes.hpp"
+
+namespace {
+
+using namespace vse::outils;
+namespace fs = std::filesystem;
+using P = Programme;
+
+const std::string IG003 =
+    "IG003: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier temporaire \xe0 traiter";
+const std::string IG009 =
+    "IG009: Donn\xe9" "es incorrectes ou absentes : impossible de renommer le fichier re\xe7u";
+const std::string IG011 = "IG011: Donn\xe9" "es incorrectes ou absentes : VSE FICH n'existe pas";
+const std::string IG014 = "IG014: Pas de VSE de base";
+
+// The log's one line, date and time masked.
+std::string ligneDuLog(const std::string& journal) {
+    static const std::regex date("^Le [0-9]{2}/[0-9]{2}/[0-9]{4} a [0-9]{2}:[0-9]{2}:[0-9]{2} : ");
+    return std::regex_replace(journal, date, "Le JJ/MM/AAAA a HH:MM:SS : ");
+}
+std::string logAttendu(const std::string& message) { return "Le JJ/MM/AAAA a HH:MM:SS : " + message + "\n"; }
+
+// Every entry under a directory, as paths relative to it, sorted; symbolic
+// links are listed, not followed.
+std::vector<std::string> arbre(const fs::path& rep) {
+    std::vector<std::string> r;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(rep)) {
+        if (!e.is_directory() || e.is_symlink()) r.push_back(e.path().lexically_relative(rep).string());
+    }
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+// Three files of a program: accepted (0), answered by an error reply (2),
+// stopped for want of a record after the FICH record (1).
+struct Contenu {
+    const char* nom;
+    std::string octets;
+    int statut;
+};
+std::vector<Contenu> contenus(P p) {
+    Vse mauvais = vseType(p);
+    mauvais.avec(vse::E9, "AB CDEFG");
+    return {
+        {"accepte", fichier({fich(p, 2).ligne(), vseType(p).ligne(), vseType(p).ligne()}), 0},
+        {"reponse", fichier({fich(p, 2).ligne(), vseType(p).ligne(), mauvais.ligne()}, "\r\n"), 2},
+        {"arret", fichier({fich(p, 1).ligne()}), 1},
+    };
+}
+
+// A run under a time limit: no input may make a program wait.
+Execution sousDelai(P p, const std::vector<std::string>& arguments, const fs::path& repertoire = {}) {
+    std::vector<std::string> args{"20", chemin(p)};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    return executer("/usr/bin/timeout", args, repertoire);
+}
+
+class Environnements : public AvecRepertoire {
+protected:
+    void vider() {
+        for (const fs::directory_entry& e : fs::directory_iterator(rep.chemin())) fs::remove_all(e.path());
+    }
+    // The answer the program gives to a file in plain surroundings.
+    std::string reference(P p, const std::string& octets) {
+        RepertoireTemporaire r;
+        ecrire(r / "in.vse", octets);
+        executer(p, {r / "in.vse", r / "out.vse", r / "run.log"});
+        return masquerHorodatages(lire(r.chemin() / "out.vse"));
+    }
+};
+
+// ---------------------------------------------------------------- inputs
+
+TEST_F(Environnements, EntreesQuiNeSontPasDesFichiers) {
+    struct Cas {
+        const char* nom;
+        std::function<void(const std::string&)> creer;
+        std::string message;
+    };
+    const Cas cas[] = {
+        {"que des Ctrl-Z", [](const std::string& e) { ecrire(e, std::string(40, '\x1a')); }, IG011},
+        {"repertoire", [](const std::string& e) { fs::create_directory(e); }, IG003},
+        {"FIFO", [](const std::string& e) { ASSERT_EQ(::mkfifo(e.c_str(), 0600), 0); }, IG003},
+        {"lien vers un repertoire", [this](const std::string& e) {
+             fs::create_directory(rep.chemin() / "d");
+             fs::create_symlink(rep.chemin() / "d", e);
+         }, IG003},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        vider();
+        const std::string entree = rep / "in.vse";
+        c.creer(entree);
+        const fs::file_status avant = fs::symlink_status(entree);
+        const std::vector<std::string> tout = arbre(rep.chemin());
+        const Execution e = sousDelai(P::principal, {entree, rep / "out.vse", rep / "run.log"});
+        EXPECT_EQ(e.statut, 1) << e.erreurs;
+        EXPECT_EQ(fs::symlink_status(entree).type(), avant.type());
+        std::vector<std::string> apres = tout;
+        apres.push_back("run.log");
+        std::sort(apres.begin(), apres.end());
+        EXPECT_EQ(arbre(rep.chemin()), apres);
+        EXPECT_EQ(ligneDuLog(lire(rep / "run.log")), logAttendu(c.message));
+    }
+}
+
+// Where the three names are, relative to the scratch directory in which the
+// program runs: paths with blanks and Latin-1 bytes, names without any
+// directory, input and output together or apart, an output that exists.
+TEST_F(Environnements, CheminsDesFichiers) {
+    struct Cas {
+        const char* nom;
+        std::string entree, sortie, journal;
+        bool sortieExiste;
+    };
+    const Cas cas[] = {
+        {"blancs et Latin-1", "dossier \xe9t\xe9/EXP_0042 \xe0 traiter.vse", "r\xe9ponses/r\xe9ponse 1.vse",
+         "journal \xe9.log", false},
+        {"sans repertoire", "in.vse", "out.vse", "run.log", false},
+        {"meme repertoire", "a/in.vse", "a/out.vse", "a/run.log", false},
+        {"repertoires distincts", "entrees/in.vse", "sorties/out.vse", "journaux/run.log", false},
+        {"chemins absolus", "", "", "", false},
+        {"sortie existante", "in.vse", "out.vse", "run.log", true},
+    };
+    for (P p : {P::principal, P::pf}) {
+        for (const Contenu& contenu : contenus(p)) {
+            const std::string attendu = contenu.statut == 1 ? "" : reference(p, contenu.octets);
+            for (Cas c : cas) {
+                SCOPED_TRACE(std::string(nom(p)) + " " + contenu.nom + " " + c.nom);
+                vider();
+                if (c.entree.empty()) {
+                    c.entree = rep / "in.vse";
+                    c.sortie = rep / "out.vse";
+                    c.journal = rep / "run.log";
+                }
+                for (const std::string& n : {c.entree, c.sortie, c.journal}) {
+                    fs::create_directories((rep.chemin() / n).parent_path());
+                }
+                ecrire(rep.chemin() / c.entree, contenu.octets);
+                if (c.sortieExiste) ecrire(rep.chemin() / c.sortie, "ancienne reponse\n");
+                const std::vector<std::string> avant = arbre(rep.chemin());
+
+                const Execution e = sousDelai(p, {c.entree, c.sortie, c.journal}, rep.chemin());
+                EXPECT_EQ(e.statut, contenu.statut) << e.erreurs;
+                EXPECT_EQ(e.sortie + e.erreurs, "");
+                const auto relatif = [&](const std::string& n) {
+                    return fs::relative(rep.chemin() / n, rep.chemin()).string();
+                };
+                std::vector<std::string> apres = avant;
+                std::erase(apres, relatif(c.sortie));
+                if (contenu.statut == 1) {
+                    EXPECT_EQ(lire(rep.chemin() / c.entree), contenu.octets);
+                    EXPECT_EQ(ligneDuLog(lire(rep.chemin() / c.journal)), logAttendu(IG014));
+                } else {
+                    EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / c.sortie)), attendu);
+                    EXPECT_EQ(lire(rep.chemin() / c.journal), "");
+                    std::erase(apres, relatif(c.entree));
+                    apres.push_back(relatif(c.sortie));
+                }
+                apres.push_back(relatif(c.journal));
+                std::sort(apres.begin(), apres.end());
+                EXPECT_EQ(arbre(rep.chemin()), apres);
+            }
+        }
+    }
+}
+
+// A symbolic link given as the input is what is moved aside and consumed: the
+// file it points to is never touched. A link given as the output name is
+// answered through: the file it points to receives the answer (or is
+// removed on a stop, as an output name is), and the link stays.
+TEST_F(Environnements, LiensSymboliques) {
+    const P p = P::l;
+    for (const Contenu& contenu : contenus(p)) {
+        SCOPED_TRACE(contenu.nom);
+        const std::string attendu = contenu.statut == 1 ? "" : reference(p, contenu.octets);
+
+        vider();
+        fs::create_directory(rep.chemin() / "cibles");
+        ecrire(rep.chemin() / "cibles/fichier.vse", contenu.octets);
+        fs::create_symlink("cibles/fichier.vse", rep.chemin() / "in.vse");
+        Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+        EXPECT_EQ(e.statut, contenu.statut) << e.erreurs;
+        EXPECT_EQ(lire(rep.chemin() / "cibles/fichier.vse"), contenu.octets);
+        EXPECT_EQ(fs::is_symlink(rep.chemin() / "in.vse"), contenu.statut == 1);
+        if (contenu.statut != 1) {
+            EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / "out.vse")), attendu);
+        }
+
+        vider();
+        fs::create_directory(rep.chemin() / "archive");
+        ecrire(rep.chemin() / "archive/reponse.vse", "ancienne reponse\n");
+        fs::create_symlink("archive/reponse.vse", rep.chemin() / "out.vse");
+        ecrire(rep.chemin() / "in.vse", contenu.octets);
+        e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+        EXPECT_EQ(e.statut, contenu.statut) << e.erreurs;
+        EXPECT_TRUE(fs::is_symlink(rep.chemin() / "out.vse"));
+        if (contenu.statut == 1) {
+            EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"in.vse", "out.vse", "run.log"}));
+            EXPECT_EQ(lire(rep.chemin() / "in.vse"), contenu.octets);
+        } else {
+            EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / "archive/reponse.vse")), attendu);
+            EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"archive/reponse.vse", "out.vse", "run.log"}));
+        }
+    }
+}
+
+// Names of one run that designate one file are refused before anything is
+// opened: the output or the log given as one of the temporary names would
+// empty the input, remove the answer once written, or lose the log's line.
+TEST_F(Environnements, NomsQuiDesignentUnMemeFichier) {
+    struct Cas {
+        P p;
+        std::string sortie, journal;
+    };
+    const Cas cas[] = {
+        {P::principal, "out.vse", "out.vse"},
+        {P::principal, "out.vse", "./x/../out.vse"},
+        {P::principal, "in.vse_r", "run.log"},
+        {P::principal, "in.vse_e", "run.log"},
+        {P::principal, "in.vse_o", "run.log"},
+        {P::principal, "out.vse", "in.vse_r"},
+        {P::principal, "out.vse", "in.vse_o"},
+        {P::pf, "in.vse_o_pf", "run.log"},
+        {P::pf, "out.vse", "in.vse_r_pf"},
+        {P::principal, "lien", "run.log"},  // a link to the input
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.sortie + " " + c.journal);
+        for (const Contenu& contenu : contenus(c.p)) {
+            vider();
+            fs::create_directory(rep.chemin() / "x");
+            ecrire(rep.chemin() / "in.vse", contenu.octets);
+            fs::create_symlink("in.vse", rep.chemin() / "lien");
+            const std::vector<std::string> avant = arbre(rep.chemin());
+            const Execution e = sousDelai(c.p, {"in.vse", c.sortie, c.journal}, rep.chemin());
+            EXPECT_EQ(e.statut, 1);
+            EXPECT_NE(e.erreurs.find("doivent \xea" "tre distincts"), std::string::npos) << e.erreurs;
+            EXPECT_EQ(arbre(rep.chemin()), avant);
+            EXPECT_EQ(lire(rep.chemin() / "in.vse"), contenu.octets);
+        }
+    }
+}
+
+// An earlier input left under the temporary name (a run stopped while opening
+// its files, or still going) is never overwritten by the next input of the
+// same name: the new run stops and both stay as they are.
+TEST_F(Environnements, EntreePrecedenteSousLeNomTemporaire) {
+    for (P p : {P::principal, P::pf}) {
+        SCOPED_TRACE(nom(p));
+        vider();
+        const std::string tmp = std::string("in.vse_r") + (p == P::pf ? "_pf" : "");
+        const std::string ancienne = contenus(p)[1].octets;
+        const std::string nouvelle = contenus(p)[0].octets;
+        ecrire(rep.chemin() / tmp, ancienne);
+        ecrire(rep.chemin() / "in.vse", nouvelle);
+        const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+        EXPECT_EQ(e.statut, 1);
+        EXPECT_EQ(e.erreurs.rfind("rename: ", 0), 0u) << e.erreurs;
+        EXPECT_EQ(lire(rep.chemin() / tmp), ancienne);
+        EXPECT_EQ(lire(rep.chemin() / "in.vse"), nouvelle);
+        EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"in.vse", tmp, "run.log"}));
+        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(IG009));
+    }
+}
+
+// A directory where nothing may be created, renamed or removed, simulated on
+// the seam: as the input's directory, the input cannot be moved aside and
+// stays; as the output's directory, the run stops before reading and the
+// input stays under its temporary name; an output that exists there may be
+// opened but no temporary file beside it, and what cannot be removed is named.
+TEST_F(Environnements, RepertoireEnLectureSeule) {
+    using namespace vse::pannes;
+    struct Cas {
+        const char* nom;
+        const char* protege;  // the directory made read-only
+        bool sortieExiste;
+        std::string message;
+        bool sousTemporaire;  // the input stays under its temporary name
+    };
+    const Cas cas[] = {
+        {"entrees", "entrees", false, IG009, false},
+        {"sorties", "sorties", false, IG003, true},
+        {"sorties, sortie existante", "sorties", true, "IG004", true},
+    };
+    const std::string octets = contenus(P::l)[0].octets;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        vider();
+        for (const char* d : {"entrees", "sorties", "journaux"}) fs::create_directory(rep.chemin() / d);
+        const Lieux l = lieux(rep / "entrees/in.vse", rep / "sorties/out.vse", rep / "journaux/run.log", "");
+        ecrire(l.entree, octets);
+        if (c.sortieExiste) ecrire(l.sortie, "ancienne reponse\n");
+        const std::string protege = (rep.chemin() / c.protege).string() + "/";
+        armer();
+        regle([&](Op op, const char* chemin, const char* chemin2, int drapeaux) {
+            const auto dedans = [&](const char* x) { return x != nullptr && std::string(x).rfind(protege, 0) == 0; };
+            const bool creation = op == Op::ouvrir && (drapeaux & O_CREAT) != 0 && !existe(chemin);
+            if (dedans(chemin) && (creation || op == Op::renommer || op == Op::supprimer)) return EACCES;
+            if (op == Op::renommer && dedans(chemin2)) return EACCES;
+            return 0;
+        });
+        std::vector<std::string> mots{"delvoranl", l.entree, l.sortie, l.journal};
+        std::vector<char*> argv;
+        for (std::string& m : mots) argv.push_back(m.data());
+        testing::internal::CaptureStderr();
+        const int statut = std::make_unique<vse::Moteur>(vse::l::pack, operations())->delvoran(4, argv.data());
+        const Constat constat = constater(l, statut, testing::internal::GetCapturedStderr(), octets);
+        regle(nullptr);
+        EXPECT_EQ(statut, 1);
+        EXPECT_EQ(violations(l, constat), std::vector<std::string>{});
+        EXPECT_EQ(existe(l.tmpRecu), c.sousTemporaire);
+        EXPECT_NE(lire(l.journal).find(c.message), std::string::npos) << lire(l.journal);
+        if (c.sortieExiste) {
+            EXPECT_NE(constat.erreurs.find(l.sortie), std::string::npos) << constat.erreurs;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- parallel runs
+
+// 32 runs at once, of the four programs, over distinct input files that share
+// one input directory, one output directory and one log directory: each
+// answer is exactly what its file gives alone.
+TEST_F(Environnements, TrenteDeuxExecutionsALaFois) {
+    constexpr int N = 32;
+    struct Tache {
+        P p;
+        std::string octets;
+        int statut;
+        std::string seule;  // the answer given alone (masked), or the log line of a stop
+    };
+    std::vector<Tache> taches;
+    for (int i = 0; i < N; ++i) {
+        const P p = tousLesProgrammes[i % 4];
+        Contenu c = contenus(p)[static_cast<std::size_t>(i / 4 % 3)];
+        if (c.statut == 0) {
+            // Files of different lengths: i more accepted records.
+            std::vector<std::string> lignes{fich(p, 2 + i).ligne()};
+            lignes.insert(lignes.end(), static_cast<std::size_t>(2 + i), vseType(p).ligne());
+            c.octets = fichier(lignes);
+        }
+        taches.push_back({p, c.octets, c.statut, c.statut == 1 ? logAttendu(IG014) : reference(p, c.octets)});
+    }
+    for (const char* d : {"entrees", "sorties", "journaux"}) fs::create_directory(rep.chemin() / d);
+    const auto nomDe = [](const char* prefixe, int i) { return std::string(prefixe) + std::to_string(100 + i); };
+    for (int i = 0; i < N; ++i) ecrire(rep.chemin() / "entrees" / nomDe("EXP_", i), taches[static_cast<std::size_t>(i)].octets);
+
+    std::vector<pid_t> pids;
+    for (int i = 0; i < N; ++i) {
+        std::vector<std::string> mots{chemin(taches[static_cast<std::size_t>(i)].p), rep / ("entrees/" + nomDe("EXP_", i)),
+                                      rep / ("sorties/" + nomDe("out_", i)), rep / ("journaux/" + nomDe("log_", i))};
+        std::vector<char*> argv;
+        for (std::string& m : mots) argv.push_back(m.data());
+        argv.push_back(nullptr);
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            const int nul = ::open("/dev/null", O_RDWR);
+            if (nul < 0 || ::dup2(nul, 0) < 0 || ::dup2(nul, 1) < 0 || ::dup2(nul, 2) < 0) ::_exit(126);
+            ::alarm(60);  // a run that waits is killed, and seen as such
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        pids.push_back(pid);
+    }
+    std::vector<int> statuts(N, -1);
+    for (int i = 0; i < N; ++i) {
+        int etat = 0;
+        while (::waitpid(pids[static_cast<std::size_t>(i)], &etat, 0) < 0 && errno == EINTR) {
+        }
+        statuts[static_cast<std::size_t>(i)] = WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+    }
+
+    std::vector<std::string> entreesRestantes;
+    std::vector<std::string> sorties;
+    for (int i = 0; i < N; ++i) {
+        const Tache& t = taches[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(std::to_string(i) + " " + nom(t.p));
+        EXPECT_EQ(statuts[static_cast<std::size_t>(i)], t.statut);
+        const fs::path sortie = rep.chemin() / "sorties" / nomDe("out_", i);
+        const fs::path journal = rep.chemin() / "journaux" / nomDe("log_", i);
+        if (t.statut == 1) {
+            EXPECT_EQ(lire(rep.chemin() / "entrees" / nomDe("EXP_", i)), t.octets);
+            EXPECT_EQ(ligneDuLog(lire(journal)), t.seule);
+            entreesRestantes.push_back(nomDe("EXP_", i));
+        } else {
+            EXPECT_EQ(masquerHorodatages(lire(sortie)), t.seule);
+            EXPECT_EQ(lire(journal), "");
+            sorties.push_back(nomDe("out_", i));
+        }
+    }
+    std::sort(entreesRestantes.begin(), entreesRestantes.end());
+    std::sort(sorties.begin(), sorties.end());
+    EXPECT_EQ(contenuDe(rep.chemin() / "entrees"), entreesRestantes);
+    EXPECT_EQ(contenuDe(rep.chemin() / "sorties"), sorties);
+}
+
+}  // namespace
