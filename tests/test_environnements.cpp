@@ -20,7 +20,7 @@
 
 #include "engine/moteur.hpp"
 #include "packs/l/pack.hpp"
-#include "tests/outils.hpp"
+#include "tests/avec_repertoire.hpp"
 #include "tests/pannes.hpp"
 
 namespace {
