@@ -1,6 +1,7 @@
 // The start of a run: the command line, the file names and the files, in the
 // order that leaves the input recoverable at every failure.
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -37,15 +38,28 @@ fs::path lieu(const std::string& chemin) {
     return ec ? fs::path() : resolu;
 }
 
-// True when both paths name the same file: the same text, the same place, or
-// the same existing file under two names.
-bool memeFichier(const std::string& a, const std::string& b) {
-    if (a == b) return true;
-    const fs::path la = lieu(a);
-    if (!la.empty() && la == lieu(b)) return true;
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
+// What tells whether two names designate one file: their text, the place they
+// designate, and, for an existing file, its device and inode (two hard links).
+struct Designation {
+    std::string texte;
+    fs::path place;
+    bool existe = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+
+    explicit Designation(const std::string& chemin) : texte(chemin), place(lieu(chemin)) {
+        struct stat st{};
+        if (::stat(chemin.c_str(), &st) == 0) {
+            existe = true;
+            dev = st.st_dev;
+            ino = st.st_ino;
+        }
+    }
+    bool memeFichier(const Designation& o) const {
+        return texte == o.texte || (!place.empty() && place == o.place) ||
+               (existe && o.existe && dev == o.dev && ino == o.ino);
+    }
+};
 
 // True when the path names something that exists and is not a regular file:
 // a directory cannot be read as lines, and a FIFO or a device would block the
@@ -138,14 +152,15 @@ int Moteur::ouvrirFichiers() {
     // one file would destroy the input or the answer (the output given as the
     // input's temporary name would empty the input; given as the error file's
     // name, it would be removed once answered). Nothing is opened yet.
-    const std::string* noms[] = {&name_recu, &name_emis, &name_log, &name_tmp_recu, &name_tmp_emis, &name_erre};
+    const Designation noms[] = {Designation(name_recu),     Designation(name_emis),     Designation(name_log),
+                                Designation(name_tmp_recu), Designation(name_tmp_emis), Designation(name_erre)};
     for (std::size_t i = 0; i < std::size(noms); ++i) {
         for (std::size_t j = i + 1; j < std::size(noms); ++j) {
-            if (memeFichier(*noms[i], *noms[j])) {
+            if (noms[i].memeFichier(noms[j])) {
                 std::fprintf(stderr,
                              "Le fichier \xe0 traiter, le fichier \xe0 \xe9mettre, le fichier log et les fichiers "
                              "temporaires doivent \xea" "tre distincts : %s et %s\n",
-                             noms[i]->c_str(), noms[j]->c_str());
+                             noms[i].texte.c_str(), noms[j].texte.c_str());
                 return 1;
             }
         }
