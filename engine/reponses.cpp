@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "engine/interne.hpp"
 #include "engine/moteur.hpp"
@@ -92,17 +93,26 @@ void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC
         .champ(ent[E5].valeur, 3);
     // C1 and C2 as cut, each at the width of its field (2 and 12, or 4 and 3
     // in an ERRE record, followed by 7 blanks): 14 characters in all.
-    std::string identifiant(corps[C1].valeur);
-    identifiant.resize(static_cast<std::size_t>(lgC1 > 0 ? lgC1 : longueur(corps[C1].valeur)), ' ');
-    identifiant += corps[C2].valeur;
-    identifiant.resize(identifiant.size() - std::strlen(corps[C2].valeur) +
-                           static_cast<std::size_t>(lgC2 > 0 ? lgC2 : longueur(corps[C2].valeur)),
-                       ' ');
-    e.champ(identifiant.c_str(), 14).blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
+    char identifiant[2 * (LG_VSE + 1)];
+    int lg = 0;
+    for (const auto& [valeur, largeur] : {std::pair{corps[C1].valeur, lgC1}, std::pair{corps[C2].valeur, lgC2}}) {
+        const int n = largeur > 0 ? largeur : longueur(valeur);
+        interne::poser(identifiant + lg, valeur, n);
+        lg += n;
+    }
+    identifiant[lg] = '\0';
+    e.champ(identifiant, 14).blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
     const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
     for (int i = 0; i < n; ++i) {
+        // "I%03d1": error 85 gives I0851 (a number past 999 keeps its digits).
         char code[16];
-        std::snprintf(code, sizeof code, "I%03d1", codes[i]);
+        if (codes[i] >= 0 && codes[i] <= 999) {
+            const char piece[6] = {'I', static_cast<char>('0' + codes[i] / 100), static_cast<char>('0' + codes[i] / 10 % 10),
+                                   static_cast<char>('0' + codes[i] % 10), '1', '\0'};
+            std::memcpy(code, piece, sizeof piece);
+        } else {
+            std::snprintf(code, sizeof code, "I%03d1", codes[i]);
+        }
         e.champ(code, 5);
     }
     e.jusqua(231).champ(VSEDate, 26);
