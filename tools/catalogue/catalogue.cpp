@@ -106,7 +106,8 @@ const std::vector<Arret>& arrets() {
          "temporaire (_r), aucune sortie. Si la r\xe9ponse d'erreur n'a pu \xeatre \xe9" "crite en fin de "
          "traitement : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG003,
-         "L'entr\xe9" "e n'a pu \xeatre ouverte : rien n'est d\xe9plac\xe9. L'entr\xe9" "e d\xe9plac\xe9" "e n'a pu "
+         "L'entr\xe9" "e n'a pu \xeatre ouverte, ou n'est pas un fichier ordinaire (r\xe9pertoire, FIFO, "
+         "p\xe9riph\xe9rique) : rien n'est d\xe9plac\xe9. L'entr\xe9" "e d\xe9plac\xe9" "e n'a pu "
          "\xeatre rouverte, ou la sortie cr\xe9\xe9" "e : l'entr\xe9" "e reste sous son nom temporaire (_r). "
          "Erreur de lecture en cours de route : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG004,
@@ -115,7 +116,9 @@ const std::vector<Arret>& arrets() {
          "traitement : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG008, "Fins de ligne DOS, UNIX et MAC m\xe9lang\xe9" "es : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG009,
-         "L'entr\xe9" "e n'a pu \xeatre d\xe9plac\xe9" "e au d\xe9part : elle reste sous son nom. Elle n'a pu \xeatre "
+         "L'entr\xe9" "e n'a pu \xeatre d\xe9plac\xe9" "e au d\xe9part, ou un fichier se trouve d\xe9j\xe0 sous "
+         "son nom temporaire (_r, l'entr\xe9" "e d'un traitement ant\xe9rieur, jamais \xe9" "cras\xe9" "e) : elle "
+         "reste sous son nom. Elle n'a pu \xeatre "
          "rendue : elle reste sous son nom temporaire (_r), aucune sortie."},
         {msg::IG010,
          "Le r\xe9sultat n'a pu \xeatre renomm\xe9 sous le nom de sortie : l'entr\xe9" "e est rendue sous son nom, "
