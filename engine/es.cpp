@@ -30,6 +30,22 @@ constexpr OperationsFichier systeme{
 // Files are created with the usual permissions, less the process's umask.
 constexpr mode_t MODE_CREATION = 0666;
 
+// Writes the n bytes, at `position` when it is 0 or more, else where the file
+// stands; a short count or an interruption is written on. False on a failure.
+bool toutEcrire(const OperationsFichier& es, int fd, const char* s, std::size_t n, off_t position = -1) {
+    while (n > 0) {
+        const ssize_t k = position >= 0 ? es.ecrireA(fd, s, n, position) : es.ecrire(fd, s, n);
+        if (k > 0) {
+            s += k;
+            n -= static_cast<std::size_t>(k);
+            if (position >= 0) position += k;
+        } else if (k == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 const OperationsFichier& operationsSysteme() { return systeme; }
@@ -79,23 +95,15 @@ bool FichierEcrit::ouvrir(const std::string& chemin) {
     return fd_ >= 0;
 }
 
-void FichierEcrit::toutEcrire(const char* s, std::size_t n) {
-    while (n > 0 && !erreur_) {
-        const ssize_t k = es_->ecrire(fd_, s, n);
-        if (k > 0) {
-            s += k;
-            n -= static_cast<std::size_t>(k);
-        } else if (k == 0 || errno != EINTR) {
-            erreur_ = true;
-        }
-    }
+void FichierEcrit::ecrireDirect(const char* s, std::size_t n, off_t position) {
+    if (!erreur_ && !toutEcrire(*es_, fd_, s, n, position)) erreur_ = true;
 }
 
 bool FichierEcrit::vider() {
     if (fd_ < 0) {
         erreur_ = true;
     } else if (plein_ > 0) {
-        toutEcrire(tampon_, plein_);
+        ecrireDirect(tampon_, plein_, -1);
     }
     plein_ = 0;
     return !erreur_;
@@ -104,7 +112,7 @@ bool FichierEcrit::vider() {
 void FichierEcrit::ecrire(const char* s, std::size_t n) {
     if (n >= TAILLE_BLOC) {
         vider();
-        toutEcrire(s, n);
+        ecrireDirect(s, n, -1);
         return;
     }
     if (plein_ + n > TAILLE_BLOC) vider();
@@ -114,17 +122,7 @@ void FichierEcrit::ecrire(const char* s, std::size_t n) {
 
 void FichierEcrit::ecrireAuDebut(const char* s, std::size_t n) {
     vider();
-    off_t position = 0;
-    while (n > 0 && !erreur_) {
-        const ssize_t k = es_->ecrireA(fd_, s, n, position);
-        if (k > 0) {
-            s += k;
-            n -= static_cast<std::size_t>(k);
-            position += k;
-        } else if (k == 0 || errno != EINTR) {
-            erreur_ = true;
-        }
-    }
+    ecrireDirect(s, n, 0);
 }
 
 bool FichierEcrit::fermer() {
@@ -157,18 +155,8 @@ void Journal::consigner(const char* message) {
     char ligne[512];
     const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", tm.tm_mday,
                                 tm.tm_mon + 1, tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec, message);
-    bool ecrit = n > 0 && static_cast<std::size_t>(n) < sizeof ligne;
-    const char* p = ligne;
-    std::size_t reste = ecrit ? static_cast<std::size_t>(n) : 0;
-    while (reste > 0 && ecrit) {
-        const ssize_t k = es_->ecrire(fd_, p, reste);
-        if (k > 0) {
-            p += k;
-            reste -= static_cast<std::size_t>(k);
-        } else if (k == 0 || errno != EINTR) {
-            ecrit = false;
-        }
-    }
+    bool ecrit = n > 0 && static_cast<std::size_t>(n) < sizeof ligne &&
+                 toutEcrire(*es_, fd_, ligne, static_cast<std::size_t>(n));
     ecrit = es_->fermer(fd_) == 0 && ecrit;
     fd_ = -1;
     // The log could not take the reason of the stop: it goes to the error stream.

@@ -106,7 +106,9 @@ public:
     void abandonner();
 
 private:
-    void toutEcrire(const char* s, std::size_t n);
+    // Writes past the buffer, at `position` (or where the file stands when it
+    // is negative); a failure stays.
+    void ecrireDirect(const char* s, std::size_t n, off_t position);
 
     const OperationsFichier* es_;
     int fd_ = -1;
