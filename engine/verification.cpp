@@ -4,35 +4,8 @@
 #include <cstdio>
 
 #include "engine/moteur.hpp"
-#include "rules/texte.hpp"
 
 namespace vse {
-
-namespace {
-
-// The presence column a transaction type reads ("ECQ" reads the CRE column);
-// none for a type outside the five. As an index: CRE, DEM, INV, EDI, MOD, or -1.
-int indiceColonne(const char* e5) {
-    if (vaut(e5, "CRE") || vaut(e5, "ECQ")) return 0;
-    if (vaut(e5, "DEM")) return 1;
-    if (vaut(e5, "INV")) return 2;
-    if (vaut(e5, "EDI")) return 3;
-    if (vaut(e5, "MOD")) return 4;
-    return -1;
-}
-
-using Colonne = int sCorps::*;
-
-Colonne colonne(const char* e5) {
-    if (vaut(e5, "CRE") || vaut(e5, "ECQ")) return &sCorps::typeCRE;
-    if (vaut(e5, "DEM")) return &sCorps::typeDEM;
-    if (vaut(e5, "INV")) return &sCorps::typeINV;
-    if (vaut(e5, "EDI")) return &sCorps::typeEDI;
-    if (vaut(e5, "MOD")) return &sCorps::typeMOD;
-    return nullptr;
-}
-
-}  // namespace
 
 // The reader's line flags become errors on the first pass of the line.
 int Moteur::erreursDeLigne(int v, int nb) {
@@ -62,7 +35,7 @@ int Moteur::erreursDeLigne(int v, int nb) {
 int Moteur::verifPlan(int nb, const Plan& p, const char* valE5) {
     nb = erreursDeLigne(noVisu, nb);
     const Vue laVue = vue();
-    const int col = valE5 != nullptr ? indiceColonne(valE5) : -1;
+    const int col = valE5 != nullptr ? colonnePresence(valE5) : -1;
     for (const Plan::Etape& e : p.etapes) {
         if (nb >= MAX_ERREURS) break;
         if (valE5 != nullptr) {
@@ -82,7 +55,7 @@ int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, 
                         const char* premLettre) {
     nb = erreursDeLigne(v, nb);
     const Vue laVue = vue();
-    const Colonne col = valE5 != nullptr ? colonne(valE5) : nullptr;
+    const int col = valE5 != nullptr ? colonnePresence(valE5) : -1;
     int index = -1;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];
@@ -91,7 +64,7 @@ int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, 
         if (index < 0 || nb >= MAX_ERREURS || r.pfVerif == nullptr) continue;
         char* valeur = valChampsVSE[index].valeur;
         if (valE5 != nullptr) {
-            const int code = col != nullptr ? r.*col : -1;
+            const int code = col >= 0 ? r.*colonnesPresence[col] : -1;
             if (code == 1) {
                 if (v == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
                 continue;

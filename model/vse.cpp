@@ -35,6 +35,14 @@ int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE,
     return k;
 }
 
+int colonnePresence(const char* e5) {
+    constexpr const char* types[5] = {"CRE", "DEM", "INV", "EDI", "MOD"};
+    if (std::strcmp(e5, "ECQ") == 0) return 0;
+    for (int c = 0; c < 5; ++c)
+        if (std::strcmp(e5, types[c]) == 0) return c;
+    return -1;
+}
+
 Plan::Plan(const Table& t) {
     int index = -1;
     for (int i = 0; i < t.n; ++i) {
@@ -44,10 +52,8 @@ Plan::Plan(const Table& t) {
             decoupes.push_back({r.debut - 1, r.fin - r.debut + 1});
         }
         if (index < 0 || r.pfVerif == nullptr) continue;
-        Etape e{&r, index, r.pfVerif, r.sverif != nullptr ? r.sverif->v : nullptr, r.sverif != nullptr ? r.sverif->n : 0,
-                {static_cast<signed char>(r.typeCRE), static_cast<signed char>(r.typeDEM),
-                 static_cast<signed char>(r.typeINV), static_cast<signed char>(r.typeEDI),
-                 static_cast<signed char>(r.typeMOD)}};
+        Etape e{&r, index, r.pfVerif, r.sverif != nullptr ? r.sverif->v : nullptr, r.sverif != nullptr ? r.sverif->n : 0, {}};
+        for (int c = 0; c < 5; ++c) e.codes[c] = static_cast<signed char>(r.*colonnesPresence[c]);
         etapes.push_back(e);
     }
 }

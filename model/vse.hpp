@@ -140,6 +140,12 @@ struct sCorps {
     int noErr;
 };
 
+// The presence columns in the order CRE, DEM, INV, EDI, MOD; the column of a
+// transaction type ("ECQ" reads the CRE column), -1 for a type outside the five.
+inline constexpr int sCorps::*colonnesPresence[5] = {&sCorps::typeCRE, &sCorps::typeDEM, &sCorps::typeINV,
+                                                     &sCorps::typeEDI, &sCorps::typeMOD};
+int colonnePresence(const char* e5);
+
 // A layout table and its number of rows.
 struct Table {
     const sCorps* lignes;
@@ -188,7 +194,7 @@ struct Plan {
         const sCorps* ligne;
         int index;  // the field's entry in the value buffer
         // Drawn from the row once: its rule, list and length, and its presence
-        // codes in the order CRE, DEM, INV, EDI, MOD.
+        // codes in the order of colonnesPresence.
         pfVerif_t regle;
         const tValAutorise* liste;
         int lgListe;
