@@ -21,7 +21,4 @@ void horodatage(char* out, std::size_t taille);
 // fields C1 and C2 become 2 and 12 blanks.
 void sansIdentifiant(valeurVSE* corps);
 
-// Widths of the first two fields a layout cuts (C1 and C2), 0 when it cuts none.
-void largeursIdentifiant(const Table& t, int& lgC1, int& lgC2);
-
 }  // namespace vse::interne

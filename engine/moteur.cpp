@@ -30,15 +30,6 @@ void sansIdentifiant(valeurVSE* corps) {
     std::strcpy(corps[C2].valeur, "            ");
 }
 
-void largeursIdentifiant(const Table& t, int& lgC1, int& lgC2) {
-    int* largeurs[2] = {&lgC1, &lgC2};
-    lgC1 = lgC2 = 0;
-    int k = 0;
-    for (int i = 0; i < t.n && k < 2; ++i) {
-        if (t.lignes[i].debut != 0) *largeurs[k++] = t.lignes[i].fin - t.lignes[i].debut + 1;
-    }
-}
-
 }  // namespace interne
 
 Moteur::Moteur(const Pack& p, const OperationsFichier& operations)

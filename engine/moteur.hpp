@@ -161,7 +161,7 @@ private:
     void emettreVSE(const char* ligne, int format);
     void faireVSEERR(int itAiguil, int nbErreurPassee);
     void faireTamponVSEERR(int codeErr, int itAiguil);
-    void identification(int itAiguil, const char*& c7, const char*& c8) const;
+    void repondre(char* out, int itAiguil, int nbErreurPassee, const int* codes) const;
     void ecrireFichierAccepte();
     void ecrireReponseErreur();
     int emettre(const std::string& name_emettre);

@@ -66,12 +66,6 @@ void Moteur::emettreVSE(const char* ligne, int format) {
     emis.ecrire(sortie, LG_VSE);
 }
 
-void Moteur::identification(int it, const char*& c7, const char*& c8) const {
-    const sAiguillage& entree = pack.tAiguillage[it];
-    c7 = entree.champErrC7 == CINC ? "  " : valCorpsVSE[entree.champErrC7].valeur;
-    c8 = entree.champErrC8 == CINC ? "            " : valCorpsVSE[entree.champErrC8].valeur;
-}
-
 void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                               const valeurVSE* ent, const valeurVSE* corps, const int* codes, int lgC1,
                               int lgC2) const {
@@ -119,28 +113,29 @@ void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC
     std::memcpy(out, e.texte(), LG_VSE);
 }
 
+// The ERRE VSE answering the current VSE, identified as its dispatch entry
+// says: the fields named for C7 and C8 (blanks for CINC), and C1 and C2 at the
+// widths its layout cuts them.
+void Moteur::repondre(char* out, int itAiguil, int nbErreurPassee, const int* codes) const {
+    const sAiguillage& entree = pack.tAiguillage[itAiguil];
+    const char* c7 = entree.champErrC7 == CINC ? "  " : valCorpsVSE[entree.champErrC7].valeur;
+    const char* c8 = entree.champErrC8 == CINC ? "            " : valCorpsVSE[entree.champErrC8].valeur;
+    const std::vector<Plan::Decoupe>& champs = plansCorps[static_cast<std::size_t>(itAiguil)].decoupes;
+    const int lgC1 = champs.size() > 0 ? champs[0].largeur : 0;
+    const int lgC2 = champs.size() > 1 ? champs[1].largeur : 0;
+    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2);
+}
+
 void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
     if (nbErreurPassee > MAX_ERREURS) nbErreur = MAX_ERREURS;
-    const char* c7 = nullptr;
-    const char* c8 = nullptr;
-    identification(itAiguil, c7, c8);
-    int lgC1 = 0;
-    int lgC2 = 0;
-    interne::largeursIdentifiant(pack.tAiguillage[itAiguil].tabVerif, lgC1, lgC2);
     char out[LG_VSE];
-    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codeErreur, lgC1, lgC2);
+    repondre(out, itAiguil, nbErreurPassee, codeErreur);
     erre.ecrire(out, LG_VSE);
 }
 
 void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
     if (itAiguil == pack.ERR_AIGUILLAGE()) interne::sansIdentifiant(valCorpsVSE);
-    const char* c7 = nullptr;
-    const char* c8 = nullptr;
-    identification(itAiguil, c7, c8);
-    int lgC1 = 0;
-    int lgC2 = 0;
-    interne::largeursIdentifiant(pack.tAiguillage[itAiguil].tabVerif, lgC1, lgC2);
-    construireVSEERR(sauvTamponVSE, c7, c8, 1, valEnteteVSE, valCorpsVSE, &codeErr, lgC1, lgC2);
+    repondre(sauvTamponVSE, itAiguil, 1, &codeErr);
     sauvTamponVSE[LG_VSE] = '\0';
 }
 
