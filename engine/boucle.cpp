@@ -249,7 +249,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
 
             // The result code as received (the third field cut), per program.
             err_aux = 0;
-            if (!vaut(e6, "ERRE") && nbChamps >= 3) err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
+            if (entree.code != ERRE && nbChamps >= 3) err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
             if (err_aux != 0) ajouterErreur(err_aux);
 
             // What partner files sent to the national base may carry.
@@ -257,7 +257,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
                 vaut(sauvRecepteur, "031BDN  ")) {
                 const bool cre = vaut(e5, "CRE");
                 const char* c5 = valCorpsVSE[C5].valeur;
-                const bool permis = (vaut(e6, "INFO") && vaut(e5, "DEM")) || (vaut(e6, "JALO") && cre) ||
+                const bool permis = infoDem || (vaut(e6, "JALO") && cre) ||
                                     (vaut(e6, "ENTR") && cre && vaut(c5, "F")) ||
                                     (vaut(e6, "SORT") && cre && (vaut(c5, "S") || vaut(c5, "M"))) || abat;
                 if (!permis) ajouterErreur(182);
