@@ -89,6 +89,13 @@ struct Vue {
         const int lg = lgLigne >= 0 ? lgLigne : static_cast<int>(std::strlen(xdebug));
         return position >= 1 && position <= lg ? xdebug[position - 1] : '\0';
     }
+    // The characters of the line from a 1-based position, n at most, as far
+    // as the line holds them, ended by a zero in `out` (n + 1 characters).
+    void extraitLigne(int position, int n, char* out) const {
+        int k = 0;
+        for (char c; k < n && (c = car(position + k)) != '\0'; ++k) out[k] = c;
+        out[k] = '\0';
+    }
 
     const char* E(numEnteteVSE e) const { return entete[e].valeur; }
     const char* C(numCorpsVSE c) const { return corps[c].valeur; }

@@ -19,11 +19,7 @@ struct ExtraitLigne {
 
 ExtraitLigne extraitLigne(const Vue& vue, int position, int n) {
     ExtraitLigne e{};
-    for (int i = 0; i < n; ++i) {
-        const char x = vue.car(position + i);
-        if (x == '\0') break;
-        e.c[i] = x;
-    }
+    vue.extraitLigne(position, n, e.c);
     return e;
 }
 

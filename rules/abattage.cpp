@@ -41,9 +41,13 @@ struct Extrait {
 };
 
 // The animal's country: positions 63-64 of the line, as far as it reaches them.
-Extrait paysDeLaLigne(const Vue& vue) {
-    const char pays[3] = {vue.car(63), vue.car(63) != '\0' ? vue.car(64) : '\0', '\0'};
-    return Extrait(pays, 0, 2);
+struct Pays {
+    char t[3];
+};
+Pays paysDeLaLigne(const Vue& vue) {
+    Pays p{};
+    vue.extraitLigne(63, 2, p.t);
+    return p;
 }
 
 // The decimal value of at most n characters of `s` from debut, up to the first
@@ -92,7 +96,7 @@ VSE_REGLE(vAbat_C2_1) {
 
 // An animal of a member state or of Switzerland has a foreign number.
 VSE_REGLE(vAbat_C2_2) {
-    const Extrait pays = paysDeLaLigne(vue);
+    const Pays pays = paysDeLaLigne(vue);
     if (egal(pays.t, "FR")) return 1;
     if (!egal(pays.t, "CH") && !appartient_UE(pays.t)) return 1;
     return fVerifNumEtranger(vue, pays.t, champ, nullptr, 0);
