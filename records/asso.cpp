@@ -19,9 +19,6 @@ bool typeE(const Vue& vue) { return egal(champCorps(vue, C4), "E"); }
 // The type of number C5 begins with `type`.
 bool typeNumero(const Vue& vue, const char* type) { return commencePar(champCorps(vue, C5), type); }
 
-// The whole value is the run of blanks of the field's width.
-bool estBlanc(const char* v, int largeur) { return blancs(v, 0, largeur) && v[largeur] == '\0'; }
-
 // The number's first n characters are digits and the rest of it is blank.
 bool chiffresPuisBlancs(const char* champ, int n) {
     return chiffres(champ, 0, n) && blancs(champ, n, LG_NUMERO - n);

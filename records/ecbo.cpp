@@ -8,9 +8,6 @@ namespace {
 
 const char* champCorps(const Vue& vue, numCorpsVSE c) { return vue.corps ? vue.C(c) : ""; }
 
-// The whole value is the run of blanks of the field's width.
-bool estBlanc(const char* v, int largeur) { return blancs(v, 0, largeur) && v[largeur] == '\0'; }
-
 bool groupeAbsent(const char* pays, const char* numero, const char* code) {
     return estBlanc(pays, 2) && estBlanc(numero, 12) && estBlanc(code, 2);
 }

@@ -28,9 +28,6 @@ constexpr int LG_ADRESSE = 60;
 
 const char* champCorps(const Vue& vue, numCorpsVSE c) { return vue.corps ? vue.C(c) : ""; }
 
-// The whole value is the run of blanks of the field's width.
-bool estBlanc(const char* v, int largeur) { return blancs(v, 0, largeur) && v[largeur] == '\0'; }
-
 // The one-letter cause is one of `causes` (an empty or longer value is none).
 bool causeParmi(const char* cause, const char* causes) {
     return cause[0] != '\0' && cause[1] == '\0' && std::strchr(causes, cause[0]) != nullptr;

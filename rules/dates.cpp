@@ -176,7 +176,7 @@ VSE_REGLE(fConform_BV_model1) {
         const char c = carOuNul(champ, i);
         if (c == '\0' || c == ' ') return 0;
     }
-    return blancs(champ, 6, 2) && champ[8] == '\0' ? 1 : 0;
+    return blancsPuisFin(champ, 6, 2) ? 1 : 0;
 }
 
 // From the phase date on the witness-tag indicator must be given.

@@ -17,8 +17,6 @@ bool commencePar(const char* s, const char* prefixe, std::size_t n) {
     return std::strncmp(s, prefixe, n) == 0;
 }
 
-// Characters debut..fin-1 are blanks and the value ends there.
-bool blancsPuisFin(const char* s, int debut, int fin) { return blancs(s, debut, fin - debut) && s[fin] == '\0'; }
 
 // The first two characters of `s` as a text (shorter when `s` is).
 struct Prefixe2 {
@@ -63,7 +61,7 @@ int conformeDept(const FormeDept& f, const char* champ, const tValAutorise* list
     if (!trouve) return 0;
     if (commencePar(champ, "97", 2) && !dom97Valide(champ)) return 0;
     if (!chiffres(champ, 0, f.chiffres)) return 0;
-    if (f.finExigee && !blancsPuisFin(champ, f.chiffres, f.chiffres + f.blancs)) return 0;
+    if (f.finExigee && !blancsPuisFin(champ, f.chiffres, f.blancs)) return 0;
     return 1;
 }
 
@@ -214,7 +212,7 @@ VSE_REGLE(fConformSiren) {
     for (int i = 0; i < 9; ++i) {
         if (champ[i] == ' ' || champ[i] == '\0') return 0;
     }
-    return blancsPuisFin(champ, 9, 14) ? 1 : 0;
+    return blancsPuisFin(champ, 9, 5) ? 1 : 0;
 }
 
 VSE_REGLE(fConformSiret) {
@@ -235,7 +233,7 @@ VSE_REGLE(fConformEget) {
     } else {
         return 0;
     }
-    return forme && blancsPuisFin(champ, 5, 12) ? 1 : 0;
+    return forme && blancsPuisFin(champ, 5, 7) ? 1 : 0;
 }
 
 int verifNumExploitFr(const char* champ) {

@@ -28,9 +28,6 @@ bool blocDansPlage(const char* champ, const char* bas, const char* haut) {
 
 bool blocNational(const char* champ) { return blocDansPlage(champ, BLOC_MIN, BLOC_MAX); }
 
-// Character i is a blank and the value ends right after it.
-bool blancFinal(const char* champ, int i) { return blancs(champ, i, 1) && champ[i + 1] == '\0'; }
-
 // Ranges granted to some centres on top of their range of IND_M, in the order
 // they are tested (043IPG and 049IPG share 674500 to 674999).
 struct Plage {
@@ -72,7 +69,7 @@ bool modeleBlanc(const char* champ) { return blancs(champ, 0, 8); }
 
 VSE_REGLE(fConform_OC_FR) {
     if (!egal(dependance, "FR")) return 1;
-    return blocNational(champ) && chiffres(champ, 0, 11) && blancFinal(champ, 11) ? 1 : 0;
+    return blocNational(champ) && chiffres(champ, 0, 11) && blancsPuisFin(champ, 11, 1) ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_UE) { return fConform10FRnon(vue, dependance, champ, sverif, lenSverif); }
@@ -93,12 +90,12 @@ VSE_REGLE(fConform_OC_TP) {
         typeOk = estChiffre(septieme);
     if (!typeOk) return 0;
     if (!blancs(champ, 7, 4) && !chiffres(champ, 7, 4)) return 0;
-    return blancFinal(champ, 11) ? 1 : 0;
+    return blancsPuisFin(champ, 11, 1) ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_IND_M) {
     if (!blocNational(champ) || !chiffres(champ, 0, LG_BLOC)) return 0;
-    return blancs(champ, 6, 6) && champ[12] == '\0' ? 1 : 0;
+    return blancsPuisFin(champ, 6, 6) ? 1 : 0;
 }
 
 // `sverif` holds (centre, lowest block, highest block) triples. A centre
@@ -124,7 +121,7 @@ VSE_REGLE(fConform_OC_model1) {
         const char c = carOuNul(champ, i);
         if (c == '\0' || c == ' ') return 0;
     }
-    return blancs(champ, 6, 2) && champ[8] == '\0' ? 1 : 0;
+    return blancsPuisFin(champ, 6, 2) ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_model2) { return lettreDans(champ, 0, sverif, lenSverif) ? 1 : 0; }

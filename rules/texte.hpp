@@ -80,6 +80,12 @@ inline long long lireEntier(const char* s) {
     return v;
 }
 
+// Characters debut..debut+n-1 (from 0) are blanks and the value ends there.
+inline bool blancsPuisFin(const char* s, int debut, int n) { return blancs(s, debut, n) && s[debut + n] == '\0'; }
+
+// The whole value is the run of n blanks.
+inline bool estBlanc(const char* s, int n) { return blancsPuisFin(s, 0, n); }
+
 // Decimal value of n digit characters from debut (checked by the caller).
 inline int nombre(const char* s, int debut, int n) {
     int v = 0;
