@@ -97,9 +97,11 @@ struct Vue {
         out[k] = '\0';
     }
 
-    const char* E(numEnteteVSE e) const { return entete[e].valeur; }
-    const char* C(numCorpsVSE c) const { return corps[c].valeur; }
-    const char* F(numFinVSE f) const { return fin[f].valeur; }
+    // A field of the line; empty when the view holds no such store (a rule
+    // verified on its own value).
+    const char* E(numEnteteVSE e) const { return entete != nullptr ? entete[e].valeur : ""; }
+    const char* C(numCorpsVSE c) const { return corps != nullptr ? corps[c].valeur : ""; }
+    const char* F(numFinVSE f) const { return fin != nullptr ? fin[f].valeur : ""; }
 };
 
 // The rule contract: the row's dependance, the field value (writable: a rule

@@ -12,12 +12,10 @@ namespace {
 constexpr int LG_NUMERO = 20;  // C6
 constexpr int LG_DATE = 8;     // C8
 
-const char* champCorps(const Vue& vue, numCorpsVSE c) { return vue.corps ? vue.C(c) : ""; }
-
-bool typeE(const Vue& vue) { return egal(champCorps(vue, C4), "E"); }
+bool typeE(const Vue& vue) { return egal(vue.C(C4), "E"); }
 
 // The type of number C5 begins with `type`.
-bool typeNumero(const Vue& vue, const char* type) { return commencePar(champCorps(vue, C5), type); }
+bool typeNumero(const Vue& vue, const char* type) { return commencePar(vue.C(C5), type); }
 
 // The number's first n characters are digits and the rest of it is blank.
 bool chiffresPuisBlancs(const char* champ, int n) {
@@ -62,7 +60,7 @@ bool domValide(const char* champ) {
 // E8).
 VSE_REGLE(asso_fC2_1) {
     if (!typeE(vue)) return 1;
-    const char* centre = vue.entete ? vue.E(E8) : "";
+    const char* centre = vue.E(E8);
     return fCoherenCC(vue, centre, champ, sverif, lenSverif);
 }
 
@@ -74,7 +72,7 @@ VSE_REGLE(asso_fC2_2) {
 
 // C5, the type of number, by the type C4.
 VSE_REGLE(asso_fC5) {
-    const char* type = champCorps(vue, C4);
+    const char* type = vue.C(C4);
     if (egal(type, "D")) return commenceParUn(champ, {"SIREN", "AGRIN"}) ? 1 : 0;
     if (egal(type, "E")) return commenceParUn(champ, {"SIRET", "AGRIT", "AGRSA", "CEM"}) ? 1 : 0;
     return 0;

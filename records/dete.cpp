@@ -7,7 +7,7 @@ namespace vse {
 // indicator C12 is "D", else a département-prefixed holding number of the
 // row's list.
 VSE_REGLE(fCoherenCC_dete_dem) {
-    const char* temoin = vue.corps ? vue.C(C12) : "";
+    const char* temoin = vue.C(C12);
     if (egal(temoin, "D")) return fConform3(vue, dependance, champ, TDD.v, TDD.n);
     return fConform8(vue, dependance, champ, sverif, lenSverif);
 }

@@ -26,8 +26,6 @@ constexpr int LG_PAYS = 2;
 constexpr int LG_NUMERO = 12;
 constexpr int LG_ADRESSE = 60;
 
-const char* champCorps(const Vue& vue, numCorpsVSE c) { return vue.corps ? vue.C(c) : ""; }
-
 // The one-letter cause is one of `causes` (an empty or longer value is none).
 bool causeParmi(const char* cause, const char* causes) {
     return cause[0] != '\0' && cause[1] == '\0' && std::strchr(causes, cause[0]) != nullptr;
@@ -37,7 +35,7 @@ bool causeParmi(const char* cause, const char* causes) {
 // excused from what later movements must give.
 bool excuseParDate(const Vue& vue, bool modification) {
     const char* p8 = P8.n > 0 ? P8.v[0] : "";
-    return modification && fVTABP(champCorps(vue, C4), p8) == 0;
+    return modification && fVTABP(vue.C(C4), p8) == 0;
 }
 
 }  // namespace
@@ -51,27 +49,27 @@ int fC5(const char* causesCreation, const char* typeTransaction, const char* cau
 
 int fC8(const Vue& vue, const char* pays, const char* causesCreation, bool modification) {
     if (!estBlanc(pays, LG_PAYS)) return estDans(pays, TP) ? 1 : 0;
-    const bool causeCreation = causeParmi(champCorps(vue, C5), causesCreation);
+    const bool causeCreation = causeParmi(vue.C(C5), causesCreation);
     return causeCreation && !excuseParDate(vue, modification) ? 0 : 1;
 }
 
 int fC9_1(const Vue& vue, const char* numero, const char* causesSansNumero, bool modification) {
-    const bool paysBlanc = estBlanc(champCorps(vue, C8), LG_PAYS);
+    const bool paysBlanc = estBlanc(vue.C(C8), LG_PAYS);
     if (!estBlanc(numero, LG_NUMERO)) return paysBlanc ? 0 : 1;
     if (paysBlanc) return 1;
-    if (causeParmi(champCorps(vue, C5), causesSansNumero)) return 1;
+    if (causeParmi(vue.C(C5), causesSansNumero)) return 1;
     return excuseParDate(vue, modification) ? 1 : 0;
 }
 
 int fC9_2(const Vue& vue, char* numero) {
     if (estBlanc(numero, LG_NUMERO)) return 1;
-    return fConform8FR(vue, champCorps(vue, C8), numero, TD.v, TD.n);
+    return fConform8FR(vue, vue.C(C8), numero, TD.v, TD.n);
 }
 
 int fC10(const Vue& vue, const char* adresse, const char* causesSansAdresse, bool modification) {
     if (!estBlanc(adresse, LG_ADRESSE)) return 1;
-    if (causeParmi(champCorps(vue, C5), causesSansAdresse)) return 1;
-    if (!estBlanc(champCorps(vue, C9), LG_NUMERO)) return 1;
+    if (causeParmi(vue.C(C5), causesSansAdresse)) return 1;
+    if (!estBlanc(vue.C(C9), LG_NUMERO)) return 1;
     return excuseParDate(vue, modification) ? 1 : 0;
 }
 

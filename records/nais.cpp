@@ -19,7 +19,7 @@ bool naissanceAvant(const char* dependance, const Liste& phase) {
 }
 
 // The mother's country, body field C10 (empty without a record).
-const char* paysMere(const Vue& vue) { return vue.corps != nullptr ? vue.C(C10) : ""; }
+const char* paysMere(const Vue& vue) { return vue.C(C10); }
 
 }  // namespace
 

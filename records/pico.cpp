@@ -15,7 +15,7 @@ VSE_REGLE(pico_fC6_2) { return comptes::compteAuPlus(champ, 10000); }
 // "PR" or "PC", its serial part starts one character later and the range
 // ends ten times lower.
 VSE_REGLE(pico_fC6_3) {
-    const char* type = vue.corps != nullptr ? vue.C(C9) : "";
+    const char* type = vue.C(C9);
     if (egal(type, "PR") || egal(type, "PC")) return comptes::plageAuPlus(dependance, 8, champ, 10000);
     return comptes::plageAuPlus(dependance, 7, champ, 100000);
 }

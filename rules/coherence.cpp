@@ -126,7 +126,7 @@ VSE_REGLE(fCoherenCC) {
 
 // A movement of cause "J" may name a holding of any département.
 VSE_REGLE(fCoherenCC_tr) {
-    const char* cause = vue.corps != nullptr ? vue.C(C5) : "";
+    const char* cause = vue.C(C5);
     if (egal(cause, "J")) return 1;
     return fCoherenCC(vue, dependance, champ, sverif, lenSverif);
 }
@@ -139,7 +139,7 @@ VSE_REGLE(fCoherenCCD) {
 }
 
 VSE_REGLE(fCoherenCCEget) {
-    const char* production = vue.corps != nullptr ? vue.C(C4) : "";
+    const char* production = vue.C(C4);
     const Debut<6> centre(dependance);
     if (egal(production, "V")) return egetLettresDuCentre(centre.t, champ, sverif, lenSverif) ? 1 : 0;
     if (egal(production, "P")) return egetDepartementDuCentre(centre.t, champ) ? 1 : 0;

@@ -21,7 +21,7 @@ constexpr const char* toujours = "TOUJOURS";
 const char* datePhase(const Liste& p) { return p.n > 0 ? p.v[0] : ""; }
 
 // The movement cause (body field C5) is "J".
-bool causeJ(const Vue& vue) { return vue.corps != nullptr && egal(vue.C(C5), "J"); }
+bool causeJ(const Vue& vue) { return egal(vue.C(C5), "J"); }
 
 // Characters debut..debut+n-1 of `s` as a text; a value cut short reads as
 // its blank-padded field.

@@ -224,7 +224,7 @@ VSE_REGLE(fConformSiret) {
 }
 
 VSE_REGLE(fConformEget) {
-    const char* production = vue.corps ? vue.C(C4) : "";
+    const char* production = vue.C(C4);
     bool forme;
     if (egal(production, "V")) {
         forme = egetLettres(champ, sverif, lenSverif);

@@ -79,7 +79,7 @@ VSE_REGLE(fConform_OC_UE) { return fConform10FRnon(vue, dependance, champ, sveri
 VSE_REGLE(fConform_OC_TP) {
     if (!egal(dependance, "FR")) return 1;
     if (!blocNational(champ) || !chiffres(champ, 0, LG_BLOC)) return 0;
-    const char* typeCommande = vue.corps != nullptr ? vue.C(C9) : "";
+    const char* typeCommande = vue.C(C9);
     const char septieme = carOuNul(champ, 6);
     bool typeOk;
     if (egal(typeCommande, "PR"))
