@@ -60,6 +60,16 @@ bool egetLettresDuCentre(const char* centre, const char* champ, const tValAutori
     return false;
 }
 
+// The number begins with characters 2 and 3 of the centre: its département
+// without the leading 0 ("01" for 001IPG, "2A" for 02AIPG).
+bool dansDepartementDuCentre(const char* centre, const char* champ) {
+    const char d2 = carOuNul(centre, 1);
+    const char d3 = d2 == '\0' ? '\0' : carOuNul(centre, 2);
+    if (d2 == '\0' || d3 == '\0') return false;
+    const char departement[] = {d2, d3, '\0'};
+    return commencePar(champ, departement);
+}
+
 // Establishment with a département: the prefixes of the overseas centres,
 // "98" for the 974 centre, otherwise the centre's département without its
 // leading 0 ("2A" for 02AIPG).
@@ -83,11 +93,7 @@ bool egetDepartementDuCentre(const char* centre, const char* champ) {
         }
         return false;
     }
-    const char d2 = carOuNul(centre, 1);
-    const char d3 = d2 == '\0' ? '\0' : carOuNul(centre, 2);
-    if (d2 == '\0' || d3 == '\0') return false;
-    const char departement[] = {d2, d3, '\0'};
-    return commencePar(champ, departement);
+    return dansDepartementDuCentre(centre, champ);
 }
 
 // Groups of départements of one region, compared on three characters. Each
@@ -116,12 +122,7 @@ VSE_REGLE(fCoherenCC) {
         if (memesDebuts(champ, "98", 2)) return memesDebuts(dependance, "974", 3) ? 1 : 0;
         return 0;
     }
-    // Characters 2 and 3 of the centre: the département without its leading 0.
-    const char d2 = carOuNul(dependance, 1);
-    const char d3 = d2 == '\0' ? '\0' : carOuNul(dependance, 2);
-    const char c1 = carOuNul(champ, 0);
-    const char c2 = c1 == '\0' ? '\0' : carOuNul(champ, 1);
-    return d2 != '\0' && d3 != '\0' && c1 == d2 && c2 == d3 ? 1 : 0;
+    return dansDepartementDuCentre(dependance, champ) ? 1 : 0;
 }
 
 // A movement of cause "J" may name a holding of any département.
