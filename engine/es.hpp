@@ -45,11 +45,6 @@ public:
     void fermer();
     bool enErreur() const { return erreur_; }
 
-    // The next byte (0-255), FIN or ERREUR.
-    int suivant() {
-        if (pos_ == fin_ && !remplir()) return erreur_ ? ERREUR : FIN;
-        return static_cast<unsigned char>(tampon_[pos_++]);
-    }
     // The next byte without taking it.
     int voir() {
         if (pos_ == fin_ && !remplir()) return erreur_ ? ERREUR : FIN;

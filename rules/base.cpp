@@ -45,18 +45,6 @@ bool codePartenaire(const char* champ) {
     return champ[0] == 'P' && vaut(champ, "PFOC01  ");
 }
 
-}  // namespace
-
-bool estDansLineaire(const char* champ, const tValAutorise* liste, int n) {
-    if (codePartenaire(champ)) return true;
-    if (n < 1 || liste == nullptr) return false;
-    for (int i = 0; i < n; ++i)
-        if (egal(champ, liste[i])) return true;
-    return false;
-}
-
-namespace {
-
 // The key is among the sorted keys of the list.
 bool parmiLesCles(const ListeTriee& triee, std::uint64_t cle) {
     int bas = 0;

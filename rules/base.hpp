@@ -22,10 +22,8 @@ VSE_REGLE(fVerifAucunBlanc_SD);
 VSE_REGLE(fVerifAucunBlanc_SDN);
 
 // The allowed-value test on its own (the four partner codes pass any list).
-// Long lists are searched through a sorted copy; estDansLineaire walks the
-// list entry by entry and gives the same answer.
+// Long lists are searched by their sorted keys.
 bool estDans(const char* champ, const tValAutorise* liste, int n);
-bool estDansLineaire(const char* champ, const tValAutorise* liste, int n);
 
 // The value equals an entry of the list, plainly: the partner codes get no
 // exception here. A list without entries holds nothing.
