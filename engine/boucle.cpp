@@ -1,5 +1,6 @@
 // The line loop: reading the input one line at a time, and the processing of
 // one line (cut, file-level checks, dispatch, verification, answer, pairing).
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -143,21 +144,13 @@ void Moteur::ajouterErreur(int noErr) {
     if (nbErreur < MAX_ERREURS) codeErreur[nbErreur++] = noErr;
 }
 
-// The entries are sorted by name: a binary search.
+// The entries are sorted by name: a binary search over all but the closing one.
 int Moteur::aiguiller(const char* e6) const {
-    int bas = 0;
-    int haut = pack.ERR_AIGUILLAGE() - 1;
-    while (bas <= haut) {
-        const int milieu = (bas + haut) / 2;
-        const int c = std::strcmp(pack.tAiguillage[milieu].nomVSE, e6);
-        if (c == 0) return milieu;
-        if (c < 0) {
-            bas = milieu + 1;
-        } else {
-            haut = milieu - 1;
-        }
-    }
-    return pack.ERR_AIGUILLAGE();
+    const sAiguillage* debut = pack.tAiguillage;
+    const sAiguillage* fin = debut + pack.ERR_AIGUILLAGE();
+    const sAiguillage* it = std::lower_bound(
+        debut, fin, e6, [](const sAiguillage& a, const char* nom) { return std::strcmp(a.nomVSE, nom) < 0; });
+    return it != fin && std::strcmp(it->nomVSE, e6) == 0 ? static_cast<int>(it - debut) : pack.ERR_AIGUILLAGE();
 }
 
 int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {

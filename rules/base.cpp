@@ -3,6 +3,7 @@
 // primitives (order of two dates, validity of one date).
 #include "rules/base.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -45,23 +46,6 @@ bool codePartenaire(const char* champ) {
     return champ[0] == 'P' && vaut(champ, "PFOC01  ");
 }
 
-// The key is among the sorted keys of the list.
-bool parmiLesCles(const ListeTriee& triee, std::uint64_t cle) {
-    int bas = 0;
-    int haut = triee.n - 1;
-    while (bas <= haut) {
-        const int milieu = (bas + haut) / 2;
-        const std::uint64_t c = triee.cles[milieu];
-        if (c == cle) return true;
-        if (c < cle) {
-            bas = milieu + 1;
-        } else {
-            haut = milieu - 1;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
@@ -69,7 +53,8 @@ bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
     // Long lists have sorted keys made at build time: a binary search.
     if (const ListeTriee* triee = listeTriee(liste, n)) {
         std::uint64_t cle = 0;
-        return cleDe(champ, cle) && parmiLesCles(*triee, cle);  // a longer value is no entry
+        // A value longer than every entry is none of them.
+        return cleDe(champ, cle) && std::binary_search(triee->cles, triee->cles + triee->n, cle);
     }
     for (int i = 0; i < n; ++i)
         if (liste[i][0] == champ[0] && egal(champ, liste[i])) return true;
