@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -153,8 +154,11 @@ int Moteur::finDeTraitement() {
         ++nbVSE_Err;
     }
 
-    // The record count announced by the FICH record.
-    if (lireEntier(valFichCorpsVSE[C3].valeur) != nbVSE) {
+    // The record count announced by the FICH record, read as the C library
+    // reads a decimal integer: leading blanks skipped, an optional sign, the
+    // digits up to the first other character; no digit reads as 0. Partners
+    // write it right-aligned with blanks as often as with zeros.
+    if (std::strtol(valFichCorpsVSE[C3].valeur, nullptr, 10) != nbVSE) {
         if (errFich < MAX_ERREURS) {
             codeFichErreur[errFich] = 100;
             if (errFich == 0) ++nbVSE_Err;

@@ -534,6 +534,37 @@ TEST_F(MoteurE2E, ErreursDuFichier) {
     }
 }
 
+// The count the FICH record announces (C3, positions 95-100) is read as a
+// decimal integer: blanks before it and a sign are read, the digits stop at
+// the first other character, and text without digits reads as 0.
+TEST_F(MoteurE2E, CompteAnnonceLuCommeUnEntierDecimal) {
+    const struct {
+        const char* c3;
+        int suivants;
+        bool erreur100;
+    } cas[] = {
+        {"     1", 1, false}, {" 00001", 1, false}, {"+00002", 2, false},
+        {"-00001", 1, true},  {"00001 ", 1, false}, {"ABCDEF", 1, true},
+    };
+    for (P p : tousLesProgrammes) {
+        for (const auto& c : cas) {
+            SCOPED_TRACE(std::string(nom(p)) + " C3 '" + c.c3 + "'");
+            Vse f = fich(p, c.suivants);
+            f.corpsA(95, c.c3);
+            std::vector<std::string> lignes{f.ligne()};
+            for (int i = 0; i < c.suivants; ++i) lignes.push_back(vseType(p).ligne());
+            const Execution e = lancer(p, fichier(lignes));
+            if (!c.erreur100) {
+                EXPECT_EQ(e.statut, 0) << e.erreurs;
+                continue;
+            }
+            const std::vector<std::string> r = erreurs(e);
+            ASSERT_EQ(r.size(), 1u);
+            EXPECT_EQ(codesDe(r[0]), (std::vector<int>{100}));
+        }
+    }
+}
+
 // ---------------------------------------------------------------- file-level checks
 
 // The record for another centre E8: an IPG centre gets the holdings and
