@@ -1,6 +1,7 @@
 // The line loop: reading the input one line at a time, and the processing of
 // one line (cut, file-level checks, dispatch, verification, answer, pairing).
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -15,22 +16,54 @@ namespace vse {
 using interne::poser;
 
 namespace {
+
 constexpr const char* SEIZE_BLANCS = "                ";
 constexpr int CTRL_Z = 26;
-}  // namespace
 
-namespace {
-
-// Eight bytes all printable (0x20 to 0x7E): none of them ends a line or marks
-// the line as holding a character outside the allowed ones.
-bool huitImprimables(const char* p) {
+// The bytes of a word that lie outside 0x20-0x7E, each marked by its high
+// bit. The lowest marked byte is exact (a borrow or a carry only runs upward
+// from a byte that is itself marked), which is all the reader asks.
+constexpr std::uint64_t horsImprimables(std::uint64_t x) {
     constexpr std::uint64_t un = 0x0101010101010101ULL;
     constexpr std::uint64_t haut = 0x8080808080808080ULL;
-    std::uint64_t x = 0;
-    std::memcpy(&x, p, sizeof x);
-    const std::uint64_t sousBlanc = (x - un * 0x20) & ~x & haut;  // a byte below 0x20
-    const std::uint64_t audela = ((x + un * (127 - 0x7E)) | x) & haut;   // a byte above 0x7E
-    return (sousBlanc | audela) == 0;
+    const std::uint64_t sousBlanc = (x - un * 0x20) & ~x & haut;  // below 0x20
+    const std::uint64_t audela = ((x + un) | x) & haut;           // 0x7F and above
+    return sousBlanc | audela;
+}
+
+bool imprimable(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
+
+// The number of printable characters (0x20 to 0x7E) at the start of p[0, n):
+// a line end, a Ctrl-Z and any other character end the run. Eight bytes are
+// tested at a time, thirty-two between two branches.
+std::size_t imprimables(const char* p, std::size_t n) {
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        auto mot = [p](std::size_t k) {
+            std::uint64_t x = 0;
+            std::memcpy(&x, p + k, sizeof x);
+            return horsImprimables(x);
+        };
+        for (; i + 32 <= n; i += 32) {
+            if ((mot(i) | mot(i + 8) | mot(i + 16) | mot(i + 24)) != 0) break;
+        }
+        for (; i + 8 <= n; i += 8) {
+            if (const std::uint64_t m = mot(i); m != 0) return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
+        }
+    }
+    while (i < n && imprimable(static_cast<unsigned char>(p[i]))) ++i;
+    return i;
+}
+
+// The key of a four-letter VSE type, its first letter in the high byte so
+// that keys sort as names do; 0 for a text of another length.
+std::uint32_t cleType(const char* s) {
+    std::uint32_t k = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (s[i] == '\0') return 0;
+        k = (k << 8) | static_cast<unsigned char>(s[i]);
+    }
+    return s[4] == '\0' ? k : 0;
 }
 
 }  // namespace
@@ -40,6 +73,16 @@ int Moteur::dvranFgets() {
     codCaract = 0;
     int lg = 0;
     int ret = DVRAN_EOF;
+    // Appends characters to the line; those after the 256th are dropped.
+    auto garder = [&](const char* s, std::size_t k) {
+        const std::size_t place = static_cast<std::size_t>(LG_VSE - lg);
+        if (k > place) {
+            codLong = 1;
+            k = place;
+        }
+        std::memcpy(tampon + lg, s, k);
+        lg += static_cast<int>(k);
+    };
     for (;;) {
         std::size_t n = 0;
         const char* p = recu.disponibles(n);
@@ -49,49 +92,25 @@ int Moteur::dvranFgets() {
             tampon[0] = '\0';
             return recu.enErreur() ? DVRAN_ERREUR : DVRAN_EOF;
         }
-        std::size_t i = 0;
-        bool finDeLigne = false;
-        while (i < n) {
-            // Runs of printable characters are taken eight at a time.
-            if (i + 8 <= n && huitImprimables(p + i)) {
-                if (lg + 8 <= LG_VSE) {
-                    std::memcpy(tampon + lg, p + i, 8);
-                    lg += 8;
-                } else {
-                    // The characters after the 256th are dropped.
-                    std::memcpy(tampon + lg, p + i, static_cast<std::size_t>(LG_VSE - lg));
-                    lg = LG_VSE;
-                    codLong = 1;
-                }
-                i += 8;
-                continue;
-            }
-            const auto c = static_cast<unsigned char>(p[i]);
-            if (c == '\r' || c == '\n' || c == CTRL_Z) {
-                finDeLigne = true;
-                break;
-            }
-            if (c < 0x20 || c > 0x7E) codCaract = 1;
-            if (lg == LG_VSE) {
-                codLong = 1;
-            } else {
-                tampon[lg++] = static_cast<char>(c);
-            }
-            ++i;
+        const std::size_t i = imprimables(p, n);
+        garder(p, i);
+        if (i == n) {
+            recu.avancer(n);
+            continue;
         }
-        recu.avancer(i);
-        if (!finDeLigne) continue;
-        const auto fin = static_cast<unsigned char>(p[i]);
-        recu.avancer(1);
-        if (fin == CTRL_Z) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        recu.avancer(i + 1);
+        if (c == CTRL_Z) {
             lgTampon = 0;
             tampon[0] = '\0';
             return DVRAN_CTRLZ;
         }
-        if (fin == '\n') {
+        if (c == '\n') {
             ret = DVRAN_UNIX;
-        } else {
-            // CR: CR LF ends a DOS line, a lone CR a MAC line.
+            break;
+        }
+        if (c == '\r') {
+            // CR LF ends a DOS line, a lone CR a MAC line.
             const int suivant = recu.voir();
             if (suivant == FichierLu::ERREUR) return DVRAN_ERREUR;
             if (suivant == '\n') {
@@ -100,11 +119,16 @@ int Moteur::dvranFgets() {
             } else {
                 ret = DVRAN_MAC;
             }
+            break;
         }
-        break;
+        // Any other character outside 0x20-0x7E belongs to the line.
+        codCaract = 1;
+        garder(p + i, 1);
     }
-    tampon[lg] = '\0';
     lgTampon = lg;
+    // Past its end the line buffer holds zeros, so a field beyond the end of
+    // a short line is cut short or empty.
+    std::memset(tampon + lg, 0, static_cast<std::size_t>(LG_VSE + MARGE_LIGNE + 1 - lg));
     if (lg == 0) return DVRAN_LONGNULLE;
     if (lg < LG_VSE) codLong = 2;
     return ret;
@@ -133,24 +157,17 @@ int Moteur::boucle() {
     }
 }
 
-void Moteur::affichageVSE(const char* ligne, int lg, int v) {
-    lgXdebug = lg < LG_XDEBUG - 1 ? lg : LG_XDEBUG - 1;
-    std::memcpy(xdebug, ligne, static_cast<std::size_t>(lgXdebug));
-    xdebug[lgXdebug] = '\0';
-    if (v == dgVisu) std::printf("VSE=|%s|\n", xdebug);
+void Moteur::ajouterErreur(Controle c, int noErr, int numero) {
+    if (nbErreur >= MAX_ERREURS) return;
+    codeErreur[nbErreur++] = noErr;
+    if (rapportCourant_ != nullptr) rapportCourant_->controle(c, noErr, numero);
 }
 
-void Moteur::ajouterErreur(int noErr) {
-    if (nbErreur < MAX_ERREURS) codeErreur[nbErreur++] = noErr;
-}
-
-// The entries are sorted by name: a binary search over all but the closing one.
 int Moteur::aiguiller(const char* e6) const {
-    const sAiguillage* debut = pack.tAiguillage;
-    const sAiguillage* fin = debut + pack.ERR_AIGUILLAGE();
-    const sAiguillage* it = std::lower_bound(
-        debut, fin, e6, [](const sAiguillage& a, const char* nom) { return std::strcmp(a.nomVSE, nom) < 0; });
-    return it != fin && std::strcmp(it->nomVSE, e6) == 0 ? static_cast<int>(it - debut) : pack.ERR_AIGUILLAGE();
+    const std::uint32_t cle = cleType(e6);
+    const auto it = std::lower_bound(clesAiguillage_.begin(), clesAiguillage_.end(), cle);
+    return cle != 0 && it != clesAiguillage_.end() && *it == cle ? static_cast<int>(it - clesAiguillage_.begin())
+                                                                 : pack.ERR_AIGUILLAGE();
 }
 
 int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {
@@ -158,20 +175,26 @@ int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {
 }
 
 int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int format) {
-    // Without console report the layouts are walked by their plans; with one,
-    // row by row as the report tells them.
-    auto couper = [&](const Table& t, const Plan& p, valeurVSE* valeurs) {
-        return v == noVisu ? getvseChamps(p, ligne, lg, valeurs) : getvseChamps(t, ligne, lg, valeurs, v);
-    };
-    auto verifier = [&](int nb, const Table& t, const Plan& p, valeurVSE* valeurs, const char* valE5,
-                        const char* lettre) {
-        return v == noVisu ? verifPlan(nb, p, valE5) : verifChamps(v, nb, t, valeurs, valE5, lettre);
+    // The line is cut from the run's own buffer, whose bytes past the line are zero.
+    if (ligne != tampon) {
+        lg = std::clamp(lg, 0, 2 * LG_VSE);
+        std::memset(tampon, 0, sizeof tampon);
+        std::memcpy(tampon, ligne, static_cast<std::size_t>(lg));
+        lgTampon = lg;
+    }
+    Rapport* const r = choisirRapport(v);
+    vue_.xdebug = tampon;
+    vue_.lgLigne = lg;
+    if (r != nullptr) r->ligne(numeroLigne, tampon, lg);
+    auto couperPar = [&](const Plan& p) {
+        couper(p, tampon);
+        if (r != nullptr) r->coupe();
+        return static_cast<int>(p.decoupes.size());
     };
 
-    affichageVSE(ligne, lg, v);
     std::memset(codeErreur, 0, sizeof codeErreur);
-    couper(pack.tEntete, planEntete, valEnteteVSE);
-    couper(pack.tFin, planFin, valFinVSE);
+    couperPar(planEntete);
+    couperPar(planFin);
     const char* e5 = valEnteteVSE[E5].valeur;
     const char* e6 = valEnteteVSE[E6].valeur;
 
@@ -180,15 +203,15 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
             arret(msg::IG011);
             return -2;
         }
-        errFich = verifier(0, pack.tEntete, planEntete, valEnteteVSE, nullptr, "E");
-        nbChampsCorps = couper(pack.tFich, planFich, valCorpsVSE);
+        errFich = verifPlan(0, planEntete, nullptr, 'E');
+        nbChampsCorps = couperPar(planFich);
         if (egal(valCorpsVSE[C1].valeur, SEIZE_BLANCS)) {
             arret(msg::I099);
             return -2;
         }
         if (errFich < MAX_ERREURS) {
-            errFich = verifier(errFich, pack.tFich, planFich, valCorpsVSE, nullptr, "C");
-            if (errFich < MAX_ERREURS) errFich = verifier(errFich, pack.tFich, planFich, valCorpsVSE, nullptr, "C");
+            errFich = verifPlan(errFich, planFich, nullptr, 'C');
+            if (errFich < MAX_ERREURS) errFich = verifPlan(errFich, planFich, nullptr, 'C');
         }
         std::memcpy(valFichEnteteVSE, valEnteteVSE, sizeof valFichEnteteVSE);
         std::memcpy(valFichCorpsVSE, valCorpsVSE, sizeof valFichCorpsVSE);
@@ -202,6 +225,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
             poser(sauvTypeVSE, e5, 3);
             sauvCodeVSEerr = 0;
         }
+        if (r != nullptr) r->finLigne(numeroLigne, nbErreur);
         return nbErreur;
     }
 
@@ -209,18 +233,22 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     nbErreur = 0;
     const char* e8 = valEnteteVSE[E8].valeur;
     if (pack.coherenceEmetteur != nullptr && fCoherenCCE(sauvEmetteur, e8, *pack.coherenceEmetteur) == 0) {
-        ajouterErreur(135);
+        ajouterErreur(Controle::CentreEmetteur, 135, numeroLigne);
     }
     const bool infoDem = vaut(e6, "INFO") && vaut(e5, "DEM");
-    if (infoDem && !vaut(sauvEmetteur, "NORM02  ") && !vaut(sauvEmetteur, "PFOC01  ")) ajouterErreur(110);
-    if (infoDem && !vaut(sauvRecepteur, "031BDN  ")) ajouterErreur(85);
+    if (infoDem && !vaut(sauvEmetteur, "NORM02  ") && !vaut(sauvEmetteur, "PFOC01  ")) {
+        ajouterErreur(Controle::InfoEmetteur, 110, numeroLigne);
+    }
+    if (infoDem && !vaut(sauvRecepteur, "031BDN  ")) ajouterErreur(Controle::InfoDestinataire, 85, numeroLigne);
     const bool abat = vaut(e6, "ABAT");
     if (abat && !vaut(sauvEmetteur, "NORM01  ") && !commencePar(sauvEmetteur, "OFFICE") &&
         !commencePar(sauvEmetteur, "ONICAB")) {
-        ajouterErreur(110);
+        ajouterErreur(Controle::AbatEmetteur, 110, numeroLigne);
     }
-    if (abat && vaut(sauvEmetteur, "NORM01  ") && !vaut(e8, "NORMABEV")) ajouterErreur(129);
-    if (vaut(e6, "FICH")) ajouterErreur(109);
+    if (abat && vaut(sauvEmetteur, "NORM01  ") && !vaut(e8, "NORMABEV")) {
+        ajouterErreur(Controle::AbatCentre, 129, numeroLigne);
+    }
+    if (vaut(e6, "FICH")) ajouterErreur(Controle::FichRepete, 109, numeroLigne);
 
     // Body fields left over from an earlier line are never read.
     for (int i = 0; i < nbChampsCorps; ++i) valCorpsVSE[i].valeur[0] = '\0';
@@ -228,22 +256,22 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
 
     int it = pack.ERR_AIGUILLAGE();
     if (nbErreur < MAX_ERREURS) {
-        nbErreur = verifier(nbErreur, pack.tEntete, planEntete, valEnteteVSE, nullptr, "E");
+        nbErreur = verifPlan(nbErreur, planEntete, nullptr, 'E');
         it = aiguiller(e6);
         const sAiguillage& entree = pack.tAiguillage[it];
         if (entree.code != -1) {
             const Plan& plan = plansCorps[static_cast<std::size_t>(it)];
-            const int nbChamps = couper(entree.tabVerif, plan, valCorpsVSE);
+            const int nbChamps = couperPar(plan);
             nbChampsCorps = nbChamps;
             // The slaughter view of a slaughter record, for its rules (no other
             // layout names them).
-            if (entree.code == ABAT) getVseCorps(cp, ligne, lg);
-            nbErreur = verifier(nbErreur, entree.tabVerif, plan, valCorpsVSE, e5, "C");
+            if (entree.code == ABAT) getVseCorps(cp, tampon, lg);
+            nbErreur = verifPlan(nbErreur, plan, e5, 'C');
 
             // The result code as received (the third field cut), per program.
             err_aux = 0;
             if (entree.code != ERRE && nbChamps >= 3) err_aux = pack.erreurC3(sauvEmetteur, valCorpsVSE[C3].valeur, e6);
-            if (err_aux != 0) ajouterErreur(err_aux);
+            if (err_aux != 0) ajouterErreur(Controle::CodeResultat, err_aux, numeroLigne);
 
             // What partner files sent to the national base may carry.
             if ((vaut(sauvEmetteur, "000PFO  ") || vaut(sauvEmetteur, "NORMABEV")) &&
@@ -253,9 +281,9 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
                 const bool permis = infoDem || (vaut(e6, "JALO") && cre) ||
                                     (vaut(e6, "ENTR") && cre && vaut(c5, "F")) ||
                                     (vaut(e6, "SORT") && cre && (vaut(c5, "S") || vaut(c5, "M"))) || abat;
-                if (!permis) ajouterErreur(182);
+                if (!permis) ajouterErreur(Controle::FichierPartenaire, 182, numeroLigne);
             }
-            if (nbErreur < MAX_ERREURS) nbErreur = verifier(nbErreur, pack.tFin, planFin, valFinVSE, nullptr, "F");
+            if (nbErreur < MAX_ERREURS) nbErreur = verifPlan(nbErreur, planFin, nullptr, 'F');
         }
     }
 
@@ -264,18 +292,19 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         if (nbChampsCorps < 2) nbChampsCorps = 2;
     }
     if (nbErreur == 0) {
-        emettreVSE(ligne, format);
+        emettreVSE(tampon, format);
     } else {
         faireFinDeLigne(erre, format);
         faireVSEERR(it, nbErreur);
     }
-    if (pack.dependanceVSE() == 1) dependances(it);
+    if (r != nullptr) r->finLigne(numeroLigne, nbErreur);
+    if (pack.dependanceVSE() == 1) dependances(it, numeroLigne);
     return nbErreur;
 }
 
 // An accepted EXP1 or EGET creation must be followed by its EXP2 or RATA
 // creation with the same C2; otherwise the prepared answer is written.
-void Moteur::dependances(int it) {
+void Moteur::dependances(int it, int numeroLigne) {
     existDependanceVSEerr = 0;
     const char* e5 = valEnteteVSE[E5].valeur;
     const char* e6 = valEnteteVSE[E6].valeur;
@@ -290,6 +319,7 @@ void Moteur::dependances(int it) {
         faireFinDeLigne(erre, formatDuFichier);
         erre.ecrire(sauvTamponVSE, LG_VSE);
         existDependanceVSEerr = 1;
+        signalerAppariement(numeroLigne - 1);
     }
     sauvCodeVSEerr = nbErreur;
     poser(sauvCodeVSE, e6, 4);
@@ -298,6 +328,10 @@ void Moteur::dependances(int it) {
         poser(sauvLienVSE, c2, 12);
         faireTamponVSEERR(vaut(e6, "EXP1") ? 105 : 138, it);
     }
+}
+
+void Moteur::signalerAppariement(int numero) {
+    if (rapportCourant_ != nullptr) rapportCourant_->controle(Controle::Appariement, vaut(sauvCodeVSE, "EXP1") ? 105 : 138, numero);
 }
 
 }  // namespace vse

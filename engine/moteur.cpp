@@ -45,33 +45,30 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
       planFich(p.tFich) {
     plansCorps.reserve(static_cast<std::size_t>(p.LEN_AIGUILLAGE));
     for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) plansCorps.emplace_back(p.tAiguillage[i].tabVerif);
-    // Each step of a plan reads its value and its dependance where this run
-    // keeps them: the buffers live as long as the run.
-    auto placer = [this](Plan& plan, valeurVSE* valeurs) {
-        for (Plan::Etape& e : plan.etapes) {
-            e.valeur = valeurs[e.index].valeur;
-            e.dependance = resoudre(e.ligne->dependance);
-        }
-    };
-    placer(planEntete, valEnteteVSE);
-    placer(planFin, valFinVSE);
-    placer(planFich, valCorpsVSE);
-    for (Plan& plan : plansCorps) placer(plan, valCorpsVSE);
-}
-
-Vue Moteur::vue() const {
-    Vue v;
-    v.xdebug = xdebug;
-    v.lgLigne = lgXdebug;
-    v.entete = valEnteteVSE;
-    v.corps = valCorpsVSE;
-    v.fin = valFinVSE;
-    v.fichEntete = valFichEnteteVSE;
-    v.fichCorps = valFichCorpsVSE;
-    v.fichFin = valFichFinVSE;
-    v.cp = &cp;
-    v.bufC11 = bufC11;
-    return v;
+    // Each plan cuts into this run's buffers and each of its steps reads its
+    // dependance where this run keeps it: the buffers live as long as the run.
+    auto resoudreDep = [this](const Dependance& d) { return resoudre(d); };
+    planEntete.placer(valEnteteVSE, resoudreDep);
+    planFin.placer(valFinVSE, resoudreDep);
+    planFich.placer(valCorpsVSE, resoudreDep);
+    for (Plan& plan : plansCorps) plan.placer(valCorpsVSE, resoudreDep);
+    // The dispatch table is sorted by name: its names as integers, for a
+    // binary search of each line's type.
+    for (int i = 0; i < p.ERR_AIGUILLAGE(); ++i) {
+        std::uint32_t k = 0;
+        for (int c = 0; c < 4; ++c) k = (k << 8) | static_cast<unsigned char>(p.tAiguillage[i].nomVSE[c]);
+        clesAiguillage_.push_back(k);
+    }
+    vue_.xdebug = tampon;
+    vue_.lgLigne = 0;
+    vue_.entete = valEnteteVSE;
+    vue_.corps = valCorpsVSE;
+    vue_.fin = valFinVSE;
+    vue_.fichEntete = valFichEnteteVSE;
+    vue_.fichCorps = valFichCorpsVSE;
+    vue_.fichFin = valFichFinVSE;
+    vue_.cp = &cp;
+    vue_.bufC11 = bufC11;
 }
 
 int Moteur::delvoran(int argc, char** argv) {
@@ -152,6 +149,7 @@ int Moteur::finDeTraitement() {
         faireFinDeLigne(erre, formatDuFichier);
         erre.ecrire(sauvTamponVSE, LG_VSE);
         ++nbVSE_Err;
+        signalerAppariement(nombreDeVSE - 1);
     }
 
     // The record count announced by the FICH record, read as the C library
@@ -162,6 +160,7 @@ int Moteur::finDeTraitement() {
         if (errFich < MAX_ERREURS) {
             codeFichErreur[errFich] = 100;
             if (errFich == 0) ++nbVSE_Err;
+            if (rapportCourant_ != nullptr) rapportCourant_->controle(Controle::CompteAnnonce, 100, 1);
         }
         ++errFich;
     }

@@ -1,12 +1,14 @@
 // The processing engine: one run over one exchange file, for one program's pack.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "engine/es.hpp"
 #include "engine/pack.hpp"
+#include "engine/rapport.hpp"
 #include "model/vse.hpp"
 
 namespace vse {
@@ -71,12 +73,13 @@ public:
     // or -2 when the run stopped.
     int traitement(const char* ligne, int lg, int visu, int nombreDeVSE, int formatDuFichier);
     int traitement(const char* ligne, int visu, int nombreDeVSE, int formatDuFichier);
-    // Applies a layout's rules to the values cut by it; the new error count.
+    // Applies the rules of a layout's plan (placed on this run's buffers) to
+    // the values cut by it; the new error count. `lettre`: the zone ('E',
+    // 'C', 'F') the report names.
+    int verifPlan(int nbErreurPassee, const Plan& p, const char* valE5, char lettre);
+    // The same for a layout table and values cut by it, reported as `visu` asks.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
                     const char* valE5, const char* premLettre);
-    // The same by the layout's plan (its steps placed on this run's buffers),
-    // when nothing is reported on the console.
-    int verifPlan(int nbErreurPassee, const Plan& p, const char* valE5);
     // The ERRE VSE answering the current VSE with the given errors (256
     // characters). lgC1 and lgC2: the widths of the identification fields C1
     // and C2 in the rejected record's layout (0: as cut).
@@ -86,7 +89,7 @@ public:
     // Index of the dispatch entry of a VSE type (the closing entry when none).
     int aiguiller(const char* e6) const;
     // The view through which rules read the current line.
-    Vue vue() const;
+    const Vue& vue() const { return vue_; }
     const char* resoudre(const Dependance& d) const {
         switch (d.zone) {
             case Zone::Entete: return valEnteteVSE[d.champ].valeur;
@@ -102,6 +105,9 @@ public:
     const Pack& pack;
     const OperationsFichier& es;
     int visu = noVisu;
+    // The hook told of every check (the check command sets it); none: the
+    // console report that visu asks for, if any.
+    Rapport* rapport = nullptr;
 
     std::string name_recu, name_emis, name_log, name_tmp_recu, name_tmp_emis, name_erre;
     FichierLu recu;
@@ -111,7 +117,8 @@ public:
     char VSEDate[37] = {};
     char bufC11[32] = {};
 
-    char tampon[2 * LG_VSE + 1] = {};
+    // The line being processed; past its end the buffer holds zeros.
+    char tampon[2 * LG_VSE + MARGE_LIGNE + 1] = {};
     int lgTampon = 0;
     int codLong = 0;
     int codCaract = 0;
@@ -133,8 +140,6 @@ public:
     char sauvLienVSE[13] = {};
     char sauvTamponVSE[LG_VSE + 1] = {};
 
-    char xdebug[LG_XDEBUG] = {};
-    int lgXdebug = 0;
     valeurVSE valEnteteVSE[NB_ENTETE] = {};
     valeurVSE valCorpsVSE[NB_CORPS] = {};
     int nbChampsCorps = 0;  // the body fields the last cut filled
@@ -149,14 +154,15 @@ public:
     std::vector<Plan> plansCorps;
 
 private:
-    int erreursDeLigne(int visu, int nb);
+    int erreursDeLigne(int nb);
+    Rapport* choisirRapport(int visu);
     int verificationParametre(int argc, char** argv, int& premier);
     int ouvrirFichiers();
     int boucle();
     int finDeTraitement();
     int arret(const char* message);  // stop while reading lines: input given back
-    void ajouterErreur(int noErr);
-    void affichageVSE(const char* ligne, int lg, int visu);
+    // An error of an engine check about line `numero`, while fewer than ten are recorded.
+    void ajouterErreur(Controle c, int noErr, int numero);
     void faireFinDeLigne(FichierEcrit& f, int format);
     void emettreVSE(const char* ligne, int format);
     void faireVSEERR(int itAiguil, int nbErreurPassee);
@@ -169,7 +175,16 @@ private:
     void allCloseFile();
     void supprimerOuSignaler(const std::string& nom);
     void prepareVSEDate();
-    void dependances(int itAiguil);
+    void dependances(int itAiguil, int numeroLigne);
+    // Reports the pending pairing of line `numero` as unanswered.
+    void signalerAppariement(int numero);
+
+    Vue vue_;
+    Rapport* rapportCourant_ = nullptr;
+    RapportConsole rapportInformatique_{infVisu};
+    RapportConsole rapportDetaille_{dgVisu};
+    // The dispatch entries' names as keys, in the table's order (the closing entry left out).
+    std::vector<std::uint32_t> clesAiguillage_;
 };
 
 // main(argc, argv) of each program.

@@ -1,91 +1,89 @@
 // The verification pass: the rules of one layout applied to the values cut by
 // it, with the presence code of the line's transaction type, at most ten
-// errors per line.
-#include <cstdio>
-
+// errors per line. It tells what it does to the run's report, when one is
+// asked: the console reports and the check command are drawn from that.
 #include "engine/moteur.hpp"
 
 namespace vse {
 
-// The reader's line flags become errors on the first pass of the line.
-int Moteur::erreursDeLigne(int v, int nb) {
-    if (codCaract == 1) {
-        if (v == infVisu) std::printf("VSE  cars non autoris\xe9s \n");
-        if (nb <= 9) {
-            codCaract = 0;
-            codeErreur[nb++] = 106;
-        }
+Rapport* Moteur::choisirRapport(int v) {
+    if (rapport != nullptr) {
+        rapportCourant_ = rapport;
+    } else if (v == infVisu) {
+        rapportCourant_ = &rapportInformatique_;
+    } else if (v == dgVisu) {
+        rapportCourant_ = &rapportDetaille_;
+    } else {
+        rapportCourant_ = nullptr;
     }
+    return rapportCourant_;
+}
+
+// The reader's line flags become errors on the first pass of the line.
+int Moteur::erreursDeLigne(int nb) {
+    Rapport* const r = rapportCourant_;
+    auto defaut = [&](int& drapeau, int noErr) {
+        const bool place = nb <= 9;
+        if (r != nullptr) r->defautDeLigne(noErr, place);
+        if (place) {
+            drapeau = 0;
+            codeErreur[nb++] = noErr;
+        }
+    };
+    if (codCaract == 1) defaut(codCaract, 106);
     if (codLong == 1) {
-        if (v == infVisu) std::printf("VSE trop long \n");
-        if (nb <= 9) {
-            codLong = 0;
-            codeErreur[nb++] = 107;
-        }
+        defaut(codLong, 107);
     } else if (codLong == 2) {
-        if (v == infVisu) std::printf("VSE trop court \n");
-        if (nb <= 9) {
-            codLong = 0;
-            codeErreur[nb++] = 108;
-        }
+        defaut(codLong, 108);
     }
     return nb;
 }
 
-int Moteur::verifPlan(int nb, const Plan& p, const char* valE5) {
-    nb = erreursDeLigne(noVisu, nb);
-    const Vue laVue = vue();
+int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
+    if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
+    Rapport* const r = rapportCourant_;
     const int col = valE5 != nullptr ? colonnePresence(valE5) : -1;
+    // What the report is told of a row that recorded an error.
+    auto signaler = [&](const Plan::Etape& e, int noErr, int presence) {
+        const Plan::Decoupe& d = p.decoupes[static_cast<std::size_t>(e.index)];
+        r->erreurChamp({lettre, e.index + 1, e.ligne, d.debut + 1, d.debut + d.largeur, e.valeur, noErr, presence});
+    };
     for (const Plan::Etape& e : p.etapes) {
-        if (nb >= MAX_ERREURS) break;
+        if (r != nullptr) r->rangee(*e.ligne);
+        if (e.regle == nullptr) continue;
+        if (nb >= MAX_ERREURS) {
+            // Rows after the tenth error are not applied; the detailed report
+            // still names them.
+            if (r == nullptr) break;
+            continue;
+        }
         if (valE5 != nullptr) {
             const int code = col >= 0 ? e.codes[col] : -1;
-            if (code == 1) continue;
+            if (code == 1) {
+                if (r != nullptr) r->ignoree(*e.ligne, e.valeur);
+                continue;
+            }
             if (code != 0) {
                 codeErreur[nb++] = 86;
+                if (r != nullptr) signaler(e, 86, code);
                 continue;
             }
         }
-        if (e.regle(laVue, e.dependance, e.valeur, e.liste, e.lgListe) == 0) codeErreur[nb++] = e.ligne->noErr;
+        if (r != nullptr) r->appliquee(*e.ligne, e.valeur);
+        if (e.regle(vue_, e.dependance, e.valeur, e.liste, e.lgListe) == 0) {
+            codeErreur[nb++] = e.ligne->noErr;
+            if (r != nullptr) signaler(e, e.ligne->noErr, 0);
+        }
     }
     return nb;
 }
 
 int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
                         const char* premLettre) {
-    nb = erreursDeLigne(v, nb);
-    const Vue laVue = vue();
-    const int col = valE5 != nullptr ? colonnePresence(valE5) : -1;
-    int index = -1;
-    for (int i = 0; i < t.n; ++i) {
-        const sCorps& r = t.lignes[i];
-        if (v == dgVisu) std::printf("champ: %d  ", r.numChamp + 1);
-        if (r.debut != 0) ++index;
-        if (index < 0 || nb >= MAX_ERREURS || r.pfVerif == nullptr) continue;
-        char* valeur = valChampsVSE[index].valeur;
-        if (valE5 != nullptr) {
-            const int code = col >= 0 ? r.*colonnesPresence[col] : -1;
-            if (code == 1) {
-                if (v == dgVisu) std::printf("verif ignoree! '%s'\n", valeur);
-                continue;
-            }
-            if (code != 0) {
-                if (v == dgVisu) std::printf("verifOblg = [%d]\n", code);
-                if (v == infVisu) std::printf("%s%i.%i;", premLettre, index + 1, 86);
-                codeErreur[nb++] = 86;
-                continue;
-            }
-        }
-        if (v == dgVisu) std::printf("'%s'\n", valeur);
-        const tValAutorise* liste = r.sverif != nullptr ? r.sverif->v : nullptr;
-        const int lgListe = r.sverif != nullptr ? r.sverif->n : 0;
-        if (r.pfVerif(laVue, resoudre(r.dependance), valeur, liste, lgListe) == 0) {
-            if (v == dgVisu) std::printf("! erreurChamp sur [%s]\n", valeur);
-            if (v == infVisu) std::printf("%s%i.%i;", premLettre, index + 1, r.noErr);
-            codeErreur[nb++] = r.noErr;
-        }
-    }
-    return nb;
+    Plan p(t);
+    p.placer(valChampsVSE, [this](const Dependance& d) { return resoudre(d); });
+    choisirRapport(v);
+    return verifPlan(nb, p, valE5, premLettre[0]);
 }
 
 }  // namespace vse

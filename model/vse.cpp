@@ -2,37 +2,19 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace vse {
 
-namespace {
-
-// Copies the characters of [debut, debut + largeur) that the line holds and
-// ends the value there.
-inline void couper(char* dst, const char* tampon, int lg, int debut, int largeur) {
-    const int dernier = debut + largeur < lg ? debut + largeur : lg;
-    const int n = dernier > debut ? dernier - debut : 0;
-    // Most fields are short: sixteen bytes are copied at once when the line
-    // holds them, then the value is ended at its width.
-    if (n <= 16 && debut + 16 <= lg) {
-        std::memcpy(dst, tampon + debut, 16);
-    } else if (n > 0) {
-        std::memcpy(dst, tampon + debut, static_cast<std::size_t>(n));
-    }
-    dst[n] = '\0';
-}
-
-}  // namespace
-
 int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu) {
-    int k = 0;
-    for (int i = 0; i < t.n; ++i) {
-        const sCorps& r = t.lignes[i];
-        if (r.fin == 0) continue;  // continuation row: nothing to cut
-        couper(tValVSE[k++].valeur, tampon, lg, r.debut - 1, r.fin - r.debut + 1);
-    }
+    // The line in a buffer of the size a plan cuts from, zero past its end.
+    std::vector<char> ligne(static_cast<std::size_t>((lg > LG_VSE ? lg : LG_VSE) + MARGE_LIGNE), '\0');
+    if (lg > 0) std::memcpy(ligne.data(), tampon, static_cast<std::size_t>(lg));
+    Plan p(t);
+    for (std::size_t k = 0; k < p.decoupes.size(); ++k) p.decoupes[k].dst = tValVSE[k].valeur;
+    couper(p, ligne.data());
     if (visu == 2) std::fputs("\n", stdout);
-    return k;
+    return static_cast<int>(p.decoupes.size());
 }
 
 int colonnePresence(const char* e5) {
@@ -51,17 +33,12 @@ Plan::Plan(const Table& t) {
             ++index;
             decoupes.push_back({r.debut - 1, r.fin - r.debut + 1});
         }
-        if (index < 0 || r.pfVerif == nullptr) continue;
+        // The first row of a table has positions: no row lacks a field.
+        if (index < 0) continue;
         Etape e{&r, index, r.pfVerif, r.sverif != nullptr ? r.sverif->v : nullptr, r.sverif != nullptr ? r.sverif->n : 0, {}};
         for (int c = 0; c < 5; ++c) e.codes[c] = static_cast<signed char>(r.*colonnesPresence[c]);
         etapes.push_back(e);
     }
-}
-
-int getvseChamps(const Plan& p, const char* tampon, int lg, valeurVSE* tValVSE) {
-    int k = 0;
-    for (const Plan::Decoupe& d : p.decoupes) couper(tValVSE[k++].valeur, tampon, lg, d.debut, d.largeur);
-    return k;
 }
 
 int getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu) {

@@ -192,18 +192,23 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
 }
 
 // The cut and check steps of a layout, drawn once from its rows: where each
-// field lies, and which rows carry a rule, with the index of their field. A
-// run walks them instead of the rows when nothing is reported on the console.
+// field lies, and one step per row (its rule, list, presence codes and the
+// index of its field). Runs cut and verify every line by plans, whether a
+// report is asked or not.
 struct Plan {
     struct Decoupe {
         int debut;  // 0-based
         int largeur;
+        // Set by the engine that runs the plan: the buffer that receives the
+        // field's value.
+        char* dst = nullptr;
     };
     struct Etape {
         const sCorps* ligne;
         int index;  // the field's entry in the value buffer
-        // Drawn from the row once: its rule, list and length, and its presence
-        // codes in the order of colonnesPresence.
+        // Drawn from the row once: its rule (none: the row only names its
+        // field), list and length, and its presence codes in the order of
+        // colonnesPresence.
         pfVerif_t regle;
         const tValAutorise* liste;
         int lgListe;
@@ -218,7 +223,33 @@ struct Plan {
 
     Plan() = default;
     explicit Plan(const Table& t);
+
+    // Places the plan on buffers: field k is cut into valeurs[k], and each
+    // row's dependance is the text `resoudre` gives for it.
+    template <typename Resoudre>
+    void placer(valeurVSE* valeurs, Resoudre resoudre) {
+        for (std::size_t k = 0; k < decoupes.size(); ++k) decoupes[k].dst = valeurs[k].valeur;
+        for (Etape& e : etapes) {
+            e.valeur = valeurs[e.index].valeur;
+            e.dependance = resoudre(e.ligne->dependance);
+        }
+    }
 };
+
+// What a line buffer must hold past the 256 characters of a line for a plan
+// to cut it: a field of up to 16 characters is copied 16 bytes at a time.
+inline constexpr int MARGE_LIGNE = 16;
+
+// Cuts a line by a placed plan. The line lies in a buffer of at least
+// LG_VSE + MARGE_LIGNE bytes whose bytes past the line's end are zero, so a
+// field past the end of a short line is cut short or empty; every byte of the
+// line is one character, a zero byte included.
+inline void couper(const Plan& p, const char* ligne) {
+    for (const Plan::Decoupe& d : p.decoupes) {
+        std::memcpy(d.dst, ligne + d.debut, static_cast<std::size_t>(d.largeur <= MARGE_LIGNE ? MARGE_LIGNE : d.largeur));
+        d.dst[d.largeur] = '\0';
+    }
+}
 
 // Cuts the line `tampon` of `lg` characters by the layout into `tValVSE`
 // (continuation rows cut nothing); returns the number of fields cut. Every
@@ -228,8 +259,6 @@ struct Plan {
 int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE, int visu);
 // The same for a zero-terminated line.
 int getvseChamps(const Table& t, const char* tampon, valeurVSE* tValVSE, int visu);
-// The same by the layout's plan, without report.
-int getvseChamps(const Plan& p, const char* tampon, int lg, valeurVSE* tValVSE);
 
 // Fills the slaughter view from the line of `lg` characters (each member
 // cleared first, so a short line leaves the members past its end empty).

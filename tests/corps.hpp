@@ -24,4 +24,10 @@ Morceaux corpsVariante(const std::string& type, const std::string& e5);
 // and INFO in the main program's form); blank when none is known.
 std::string corpsValide(Programme p, const std::string& type, const std::string& e5);
 
+// A file of n records mixing every record type the program knows, each with
+// a transaction type that accepts it, the pairs EXP1-EXP2 and EGET-RATA kept
+// together: all accepted, or all rejected (a blank inside E9). The files of
+// the benchmark and of the instruction counts.
+std::string fichierMixte(Programme p, int n, bool rejetes);
+
 }  // namespace vse::outils

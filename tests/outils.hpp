@@ -137,10 +137,9 @@ Execution executer(const std::string& programme, const std::vector<std::string>&
                    const std::filesystem::path& repertoire = {});
 // Runs a built program. A run without option over a regular file is checked
 // against a witness run: the same program with -i, on a copy of the same
-// input, in a scratch directory. Without console report the program walks its
-// layouts by their plans, with one row by row; both must answer the same
-// (exit status, output file and log message, time stamps aside). A difference
-// is handed to signalerEcart.
+// input, in a scratch directory. The console report is drawn from the run's
+// hook; asking for it must change no answer (exit status, output file and
+// log message, time stamps aside). A difference is handed to signalerEcart.
 Execution executer(Programme p, const std::vector<std::string>& arguments,
                    const std::filesystem::path& repertoire = {});
 
