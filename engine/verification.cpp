@@ -42,7 +42,11 @@ int Moteur::erreursDeLigne(int nb) {
 int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
     if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
     Rapport* const r = rapportCourant_;
-    const int col = valE5 != nullptr ? colonnePresence(valE5) : -1;
+    int col = COLONNE_SANS_TYPE;
+    if (valE5 != nullptr) {
+        col = colonnePresence(valE5);
+        if (col < 0) col = COLONNE_TYPE_INCONNU;
+    }
     // What the report is told of a row that recorded an error.
     auto signaler = [&](const Plan::Etape& e, int noErr, int presence) {
         const Plan::Decoupe& d = p.decoupes[static_cast<std::size_t>(e.index)];
@@ -50,30 +54,29 @@ int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
     };
     for (const Plan::Etape& e : p.etapes) {
         if (r != nullptr) r->rangee(*e.ligne);
-        if (e.regle == nullptr) continue;
-        if (nb >= MAX_ERREURS) {
-            // Rows after the tenth error are not applied; the detailed report
-            // still names them.
-            if (r == nullptr) break;
+        const int code = e.codes[col];
+        if (code == 0) {
+            // The rule applies; rows after the tenth error are not applied
+            // (the detailed report still names them).
+            if (nb >= MAX_ERREURS) {
+                if (r == nullptr) break;
+                continue;
+            }
+            if (r != nullptr) r->appliquee(*e.ligne, e.valeur);
+            if (e.regle(vue_, e.dependance, e.valeur, e.liste, e.lgListe) == 0) {
+                codeErreur[nb++] = e.ligne->noErr;
+                if (r != nullptr) signaler(e, e.ligne->noErr, 0);
+            }
             continue;
         }
-        if (valE5 != nullptr) {
-            const int code = col >= 0 ? e.codes[col] : -1;
-            if (code == 1) {
-                if (r != nullptr) r->ignoree(*e.ligne, e.valeur);
-                continue;
-            }
-            if (code != 0) {
-                codeErreur[nb++] = 86;
-                if (r != nullptr) signaler(e, 86, code);
-                continue;
-            }
+        if (code == SANS_REGLE || nb >= MAX_ERREURS) continue;
+        if (code == 1) {
+            if (r != nullptr) r->ignoree(*e.ligne, e.valeur);
+            continue;
         }
-        if (r != nullptr) r->appliquee(*e.ligne, e.valeur);
-        if (e.regle(vue_, e.dependance, e.valeur, e.liste, e.lgListe) == 0) {
-            codeErreur[nb++] = e.ligne->noErr;
-            if (r != nullptr) signaler(e, e.ligne->noErr, 0);
-        }
+        // A row forbidden for the transaction type (or an unknown type).
+        codeErreur[nb++] = 86;
+        if (r != nullptr) signaler(e, 86, code);
     }
     return nb;
 }

@@ -1,6 +1,8 @@
 #include "model/vse.hpp"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 #include <vector>
 
@@ -18,10 +20,12 @@ int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE,
 }
 
 int colonnePresence(const char* e5) {
-    constexpr const char* types[5] = {"CRE", "DEM", "INV", "EDI", "MOD"};
-    if (std::strcmp(e5, "ECQ") == 0) return 0;
+    constexpr char types[5][4] = {"CRE", "DEM", "INV", "EDI", "MOD"};
+    // Three letters and the end of the value, compared at once.
+    if (e5[0] == '\0' || e5[1] == '\0' || e5[2] == '\0' || e5[3] != '\0') return -1;
+    if (std::memcmp(e5, "ECQ", 3) == 0) return 0;
     for (int c = 0; c < 5; ++c)
-        if (std::strcmp(e5, types[c]) == 0) return c;
+        if (std::memcmp(e5, types[c], 3) == 0) return c;
     return -1;
 }
 
@@ -37,6 +41,9 @@ Plan::Plan(const Table& t) {
         if (index < 0) continue;
         Etape e{&r, index, r.pfVerif, r.sverif != nullptr ? r.sverif->v : nullptr, r.sverif != nullptr ? r.sverif->n : 0, {}};
         for (int c = 0; c < 5; ++c) e.codes[c] = static_cast<signed char>(r.*colonnesPresence[c]);
+        e.codes[COLONNE_SANS_TYPE] = 0;
+        e.codes[COLONNE_TYPE_INCONNU] = -1;
+        if (r.pfVerif == nullptr) std::fill(std::begin(e.codes), std::end(e.codes), SANS_REGLE);
         etapes.push_back(e);
     }
 }

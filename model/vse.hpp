@@ -151,9 +151,14 @@ struct sCorps {
 
 // The presence columns in the order CRE, DEM, INV, EDI, MOD; the column of a
 // transaction type ("ECQ" reads the CRE column), -1 for a type outside the five.
+// A plan adds two columns: zones verified without transaction type, and
+// transaction types outside the five.
 inline constexpr int sCorps::*colonnesPresence[5] = {&sCorps::typeCRE, &sCorps::typeDEM, &sCorps::typeINV,
                                                      &sCorps::typeEDI, &sCorps::typeMOD};
 int colonnePresence(const char* e5);
+inline constexpr int COLONNE_SANS_TYPE = 5;
+inline constexpr int COLONNE_TYPE_INCONNU = 6;
+inline constexpr signed char SANS_REGLE = 127;
 
 // A layout table and its number of rows.
 struct Table {
@@ -207,12 +212,15 @@ struct Plan {
         const sCorps* ligne;
         int index;  // the field's entry in the value buffer
         // Drawn from the row once: its rule (none: the row only names its
-        // field), list and length, and its presence codes in the order of
-        // colonnesPresence.
+        // field), list and length, and its presence code for each column of
+        // the verification pass (COLONNE_...): the five of colonnesPresence,
+        // then 0 when the zone is verified without transaction type, and -1
+        // for a transaction type outside the known ones. A row without rule
+        // has SANS_REGLE in every column.
         pfVerif_t regle;
         const tValAutorise* liste;
         int lgListe;
-        signed char codes[5];
+        signed char codes[7];
         // Set by the engine that runs the plan: where the field's value and
         // the row's dependance live for the line being verified.
         char* valeur = nullptr;
@@ -246,7 +254,11 @@ inline constexpr int MARGE_LIGNE = 16;
 // line is one character, a zero byte included.
 inline void couper(const Plan& p, const char* ligne) {
     for (const Plan::Decoupe& d : p.decoupes) {
-        std::memcpy(d.dst, ligne + d.debut, static_cast<std::size_t>(d.largeur <= MARGE_LIGNE ? MARGE_LIGNE : d.largeur));
+        if (d.largeur <= MARGE_LIGNE) {
+            std::memcpy(d.dst, ligne + d.debut, MARGE_LIGNE);
+        } else {
+            std::memcpy(d.dst, ligne + d.debut, static_cast<std::size_t>(d.largeur));
+        }
         d.dst[d.largeur] = '\0';
     }
 }
