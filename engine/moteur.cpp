@@ -11,6 +11,7 @@
 
 #include "engine/interne.hpp"
 #include "rules/texte.hpp"
+#include "rules/valautorise.hpp"
 
 namespace vse {
 
@@ -52,6 +53,21 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
     planFin.placer(valFinVSE, resoudreDep);
     planFich.placer(valCorpsVSE, resoudreDep);
     for (Plan& plan : plansCorps) plan.placer(valCorpsVSE, resoudreDep);
+    // Every list the program's rows and header rules name is indexed.
+    auto indexer = [](const Table& t) {
+        for (int i = 0; i < t.n; ++i)
+            if (t.lignes[i].sverif != nullptr) indexerListe(*t.lignes[i].sverif);
+    };
+    indexer(p.tEntete);
+    indexer(p.tFin);
+    indexer(p.tFich);
+    for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) indexer(p.tAiguillage[i].tabVerif);
+    if (p.listesE6 != nullptr) {
+        for (const Liste* l : {&p.listesE6->CRE, &p.listesE6->DEM, &p.listesE6->INV, &p.listesE6->EDI,
+                               &p.listesE6->MOD, &p.listesE6->INF})
+            indexerListe(*l);
+    }
+    if (p.coherenceEmetteur != nullptr) indexerListe(*p.coherenceEmetteur);
     // The dispatch table is sorted by name: its names as integers, for a
     // binary search of each line's type.
     for (int i = 0; i < p.ERR_AIGUILLAGE(); ++i) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/vse.hpp"
+#include "rules/base.hpp"
 
 namespace vse {
 
@@ -24,6 +25,8 @@ struct Pack {
     // The check on body field C3 (the result code as received): the error
     // number, or 0.
     int (*erreurC3)(const char* emetteur, const char* c3, const char* e6);
+    // The VSE types each transaction type admits (the header rule of E6).
+    const ListesE6* listesE6;
 
     int ERR_AIGUILLAGE() const { return LEN_AIGUILLAGE - 1; }
 };

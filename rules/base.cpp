@@ -50,14 +50,15 @@ bool codePartenaire(const char* champ) {
 
 bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
     if (liste == nullptr || n < 1) return false;
-    // Long lists have sorted keys made at build time: a binary search.
-    if (const ListeTriee* triee = listeTriee(liste, n)) {
-        std::uint64_t cle = 0;
-        // A value longer than every entry is none of them.
-        return cleDe(champ, cle) && std::binary_search(triee->cles, triee->cles + triee->n, cle);
+    // Indexed lists are looked up by their keys.
+    if (n >= 4) {
+        if (const IndexListe* index = indexDe(liste, n)) return dansIndex(*index, champ);
     }
+    // Short lists are walked: an entry whose first character differs is
+    // passed at once, the others compared in place.
+    const char premier = champ[0];
     for (int i = 0; i < n; ++i)
-        if (liste[i][0] == champ[0] && egal(champ, liste[i])) return true;
+        if (liste[i][0] == premier && memeTexte(champ, liste[i])) return true;
     return false;
 }
 

@@ -22,7 +22,7 @@ VSE_REGLE(fVerifAucunBlanc_SD);
 VSE_REGLE(fVerifAucunBlanc_SDN);
 
 // The allowed-value test on its own (the four partner codes pass any list).
-// Long lists are searched by their sorted keys.
+// Indexed lists are looked up by their keys, the others walked.
 bool estDans(const char* champ, const tValAutorise* liste, int n);
 
 // The value equals an entry of the list, plainly: the partner codes get no

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -828,86 +829,21 @@ constinit const Liste TEDC           = liste(edite<eTEDCVariante>, "TEDC");
 }  // namespace variante
 
 // ---------------------------------------------------------------------------
-// Sorted keys of the long lists, made at build time: membership does not
-// depend on the order of the entries.
+// Every list of this module.
 
 namespace {
-
-constexpr std::uint64_t cleConstante(const char* s) {
-    std::uint64_t k = 0;
-    std::size_t i = 0;
-    for (; i < 8 && s[i] != '\0'; ++i) k = (k << 8) | static_cast<unsigned char>(s[i]);
-    return i == 0 ? 0 : k << (8 * (8 - i));
-}
-
-template <std::size_t N>
-constexpr std::array<std::uint64_t, N> cles(const tValAutorise* t) {
-    std::array<std::uint64_t, N> r{};
-    for (std::size_t i = 0; i < N; ++i) r[i] = cleConstante(t[i]);
-    std::sort(r.begin(), r.end());
-    return r;
-}
-template <std::size_t N>
-constexpr std::array<std::uint64_t, N> cles(const Entrees<N>& t) { return cles<N>(t.data()); }
-template <std::size_t N>
-constexpr std::array<std::uint64_t, N> cles(const tValAutorise (&t)[N]) { return cles<N>(&t[0]); }
-
-// Every entry of a list with keys is at most 8 characters long.
-static_assert(largeurFixe(vTP, 2) && largeurFixe(pTDC, 8) && largeurFixe(vE6, 4) && largeurFixe(vTEC, 8));
-
-constexpr auto kTD = cles(pTD);
-constexpr auto kTDD = cles(pTDD);
-constexpr auto kTDC = cles(pTDC);
-constexpr auto kTP = cles(vTP);
-constexpr auto kTR = cles(vTR);
-constexpr auto kTRG = cles(vTRG);
-constexpr auto kTCEE = cles(vTCEE);
-constexpr auto kTECH = cles(edite<eTECH>);
-constexpr auto kTCPNOCEE = cles(edite<eTCPNOCEE>);
-constexpr auto kTCPNOECH = cles(edite<eTCPNOECH>);
-constexpr auto kTRSCRE = cles(vTRSCRE);
-constexpr auto kTRSMOD = cles(edite<eTRSMOD>);
-constexpr auto kTEC = cles(vTEC);
-constexpr auto kTECVariante = cles(edite<eTECVariante>);
-constexpr auto kE6 = cles(vE6);
-
-// Most searched first.
-const ListeTriee listesTriees[] = {
-    {TP.v, TP.n, kTP.data()},
-    {TR.v, TR.n, kTR.data()},
-    {principal::tE6.v, principal::tE6.n, kE6.data()},
-    {TD.v, TD.n, kTD.data()},
-    {TDC.v, TDC.n, kTDC.data()},
-    {TDD.v, TDD.n, kTDD.data()},
-    {TRG.v, TRG.n, kTRG.data()},
-    {TCEE.v, TCEE.n, kTCEE.data()},
-    {TECH.v, TECH.n, kTECH.data()},
-    {TCPNOCEE.v, TCPNOCEE.n, kTCPNOCEE.data()},
-    {TCPNOECH.v, TCPNOECH.n, kTCPNOECH.data()},
-    {TRSCRE.v, TRSCRE.n, kTRSCRE.data()},
-    {TRSMOD.v, TRSMOD.n, kTRSMOD.data()},
-    {principal::TEC.v, principal::TEC.n, kTEC.data()},
-    {variante::TEC.v, variante::TEC.n, kTECVariante.data()},
+constexpr const Liste* tousLesListes[] = {
+    &BDN031, &BDN8, &BOOL, &BOOLFal, &C2_MODEL, &C2_MODEL_BV, &C3_MODEL, &C3_MODEL_BV, &CAT_RECEN, &COUE,
+    &DEROUL_MARC, &DPT17, &DPT2, &DPT3, &DPT4, &DPT5, &DPT6, &DPT7, &DPT8, &DouzeBlancs, &ELV_V, &ET1, &ET12,
+    &ET4, &FAB_REP, &FIL_V, &FR, &HuitBlancs, &HuitBlancsFal, &MORTNE, &NB, &NOUU, &P17, &P18, &P5, &P6, &P7,
+    &P8, &PROD, &PROD_E, &PROD_EV, &SEX, &TCEE, &TCEP, &TCME, &TCMS, &TECH, &TEMOIN, &TOUN, &TOUQ, &TTE,
+    &TYP_COM, &TYP_IDENT, &TYP_NUMERO, &UN, &UNETCINQ, &UTIL_BOUC, &ZERO, &cinqBlancs, &quatorzeBlancs,
+    &quatreBlancs, &soixanteBlancs, &trenteBlancs, &versionVSE, &vingtBlancs, &TD, &TDD, &TDC, &TP,
+    &TCPNOCEE, &TCPNOECH, &TR, &TRG, &TRSCRE, &TRSMOD, &IND_M, &NEV, &principal::tE5, &principal::tE6,
+    &principal::TEC, &principal::TEDC, &variante::TEC, &variante::TEDC,
 };
-
-// The same lists ordered by their number of entries.
-const std::array<const ListeTriee*, std::size(listesTriees)> parLongueur = [] {
-    std::array<const ListeTriee*, std::size(listesTriees)> r{};
-    for (std::size_t i = 0; i < r.size(); ++i) r[i] = &listesTriees[i];
-    std::sort(r.begin(), r.end(), [](const ListeTriee* a, const ListeTriee* b) { return a->n < b->n; });
-    return r;
-}();
-
 }  // namespace
 
-const ListeTriee* listeTriee(const tValAutorise* entrees, int n) {
-    if (n < 26) return nullptr;  // short lists are walked
-    // Found by their length first: few lists share one.
-    const auto premier = std::lower_bound(std::begin(parLongueur), std::end(parLongueur), n,
-                                          [](const ListeTriee* l, int lg) { return l->n < lg; });
-    for (auto it = premier; it != std::end(parLongueur) && (*it)->n == n; ++it)
-        if ((*it)->entrees == entrees) return *it;
-    return nullptr;
-}
+std::span<const Liste* const> listesDuModule() { return tousLesListes; }
 
 }  // namespace vse

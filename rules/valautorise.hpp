@@ -3,7 +3,9 @@
 // given, so the order of entries matters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "model/vse.hpp"
 
@@ -36,27 +38,77 @@ namespace variante {
 extern const Liste TEC, TEDC;
 }
 
-// A long list of this module as sorted keys for a binary search: each entry
-// (at most 8 characters) packed into an integer, its characters from the most
-// significant byte, so that the keys sort as the texts do.
-struct ListeTriee {
-    const tValAutorise* entrees;
-    int n;
-    const std::uint64_t* cles;  // n keys, sorted
+// Every list of this module, for the index below.
+std::span<const Liste* const> listesDuModule();
+
+// An index of allowed-value lists by the address of their entries: a list of
+// at least four entries, each of at most eight characters, is held as a table
+// of 64-bit keys (open addressing by a multiplicative hash, half empty); any
+// other list is walked. The lists of this module are indexed from the start;
+// each run indexes the lists its program's rows and pack name (indexerListe).
+// A list is only ever known by the address of constant data, so an index
+// never outlives its list. A lookup costs the packing of the value and one or
+// two probes, whatever the list's length.
+void indexerListe(const Liste& l);
+
+struct IndexListe {
+    const std::uint64_t* cases;  // keys; 0 marks an empty slot
+    std::size_t masque;          // slots - 1
+    int decalage;                // 64 - log2(slots)
+    bool vide;                   // the list holds the empty text
 };
 
-// The key of a text of at most 8 characters; false for a longer text.
-inline bool cleDe(const char* s, std::uint64_t& cle) {
-    std::uint64_t k = 0;
+namespace index {
+inline constexpr std::uint64_t MELANGE = 0x9E3779B97F4A7C15ULL;
+
+// The key of a text of one to eight characters, its first character in the
+// high byte; false for a longer text (no entry of an indexed list is one).
+inline bool cle(const char* s, std::uint64_t& k) {
+    k = 0;
     int i = 0;
-    for (; i < 8 && s[i] != '\0'; ++i) k = (k << 8) | static_cast<unsigned char>(s[i]);
-    if (i == 8 && s[8] != '\0') return false;
-    cle = i == 0 ? 0 : k << (8 * (8 - i));
+    for (; i < 8; ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c == 0) break;
+        k = (k << 8) | c;
+    }
+    if (i == 8) return s[8] == '\0';
+    if (i > 0) k <<= 8 * (8 - i);
     return true;
 }
 
-// The sorted keys of a long list of this module, the list being known by the
-// address of its entries and their number; nullptr for any other list.
-const ListeTriee* listeTriee(const tValAutorise* entrees, int n);
+// The lists indexed, by the address of their entries.
+struct Case {
+    const tValAutorise* entrees;
+    int n;
+    const IndexListe* index;
+};
+inline constexpr int BITS_ANNUAIRE = 9;
+extern Case annuaire[1 << BITS_ANNUAIRE];
+
+inline std::size_t caseDe(const tValAutorise* entrees) {
+    const auto a = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(entrees));
+    return static_cast<std::size_t>((a * MELANGE) >> (64 - BITS_ANNUAIRE));
+}
+}  // namespace index
+
+// The index of a list, or nullptr when the list is walked.
+inline const IndexListe* indexDe(const tValAutorise* entrees, int n) {
+    constexpr std::size_t masque = (1 << index::BITS_ANNUAIRE) - 1;
+    for (std::size_t c = index::caseDe(entrees); index::annuaire[c].entrees != nullptr; c = (c + 1) & masque) {
+        if (index::annuaire[c].entrees == entrees) return index::annuaire[c].n == n ? index::annuaire[c].index : nullptr;
+    }
+    return nullptr;
+}
+
+// The text is one of the indexed list's entries.
+inline bool dansIndex(const IndexListe& ix, const char* texte) {
+    std::uint64_t k = 0;
+    if (!index::cle(texte, k)) return false;
+    if (k == 0) return ix.vide;
+    for (std::size_t c = static_cast<std::size_t>((k * index::MELANGE) >> ix.decalage);; c = (c + 1) & ix.masque) {
+        if (ix.cases[c] == k) return true;
+        if (ix.cases[c] == 0) return false;
+    }
+}
 
 }  // namespace vse

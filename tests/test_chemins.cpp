@@ -1,6 +1,6 @@
 // The optimised paths against the plain ones: every run of a built program in
 // the tests is checked against a witness run with -i (tests/outils.cpp), and
-// the lists searched by their sorted keys answer as a walk of the list does.
+// the lists looked up by their index answer as a walk of the list does.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,27 +22,37 @@ const bool ecartsEnEchec = [] {
     return true;
 }();
 
-TEST(CheminsOptimises, ListesTrieesCommeParcourues) {
-    const Liste* listes[] = {&TP, &TR, &TD, &TDC, &TDD, &TRG, &TCEE, &TECH, &TCPNOCEE, &TCPNOECH, &TRSCRE, &TRSMOD,
-                             &principal::TEC, &variante::TEC, &principal::tE6};
+// Every list a program names, looked up by its index, answers as a walk of
+// its entries does, for each entry, texts close to an entry and a few others.
+TEST(CheminsOptimises, ListesIndexeesCommeParcourues) {
+    std::vector<const Liste*> listes(listesDuModule().begin(), listesDuModule().end());
+    for (const Liste* l : {&principal::listesE6.CRE, &principal::listesE6.INV, &principal::listesE6.MOD})
+        listes.push_back(l);
     std::vector<std::string> essais = {"", " ", "FR", "FR ", "F", "ZZ", "  ", "NORMABEV", "NORM01  ", "PFOC01  ",
                                        "NORM01", "001IPG  ", "001IPG", "0", "00", "~~", "ABAT", "ZZZZ",
                                        "AAAAAAAAA", "SA  ", "SA", std::string(8, ' ')};
+    int indexees = 0;
     for (const Liste* l : listes) {
-        ASSERT_NE(listeTriee(l->v, l->n), nullptr) << l->nom;
+        indexerListe(*l);
+        if (indexDe(l->v, l->n) != nullptr) ++indexees;
         for (int i = 0; i < l->n; ++i) {
             const std::string e = l->v[i];
             essais.push_back(e);
             essais.push_back(e + " ");
-            essais.push_back(e.substr(0, e.size() - 1));
-            std::string suivant = e;
-            ++suivant.back();
-            essais.push_back(suivant);
+            if (!e.empty()) {
+                essais.push_back(e.substr(0, e.size() - 1));
+                std::string suivant = e;
+                ++suivant.back();
+                essais.push_back(suivant);
+            }
         }
     }
+    // The long lists of codes are indexed: a regression here is a walk again.
+    for (const Liste* l : {&TP, &TD, &TDC, &TDD, &principal::tE6, &principal::listesE6.CRE})
+        EXPECT_NE(indexDe(l->v, l->n), nullptr) << l->nom;
+    EXPECT_GE(indexees, 30);
     for (const Liste* l : listes) {
-        for (const std::string& e : essais)
-        {
+        for (const std::string& e : essais) {
             // The walk of the list, entry by entry; the allowed-value test also
             // lets the four partner codes through.
             bool egalPlain = false;
@@ -52,8 +62,8 @@ TEST(CheminsOptimises, ListesTrieesCommeParcourues) {
             EXPECT_EQ(egalAUneEntree(e.c_str(), *l), egalPlain) << l->nom << " '" << e << "'";
         }
     }
-    // A list known by the address of its entries and their number only.
-    EXPECT_EQ(listeTriee(TP.v, TP.n - 1), nullptr);
+    // A list is known by the address of its entries and their number.
+    EXPECT_EQ(indexDe(TP.v, TP.n - 1), nullptr);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ const Pack pack{
     "",
     nullptr,
     variante::erreurC3D,
+    &variante::listesE6,
 };
 
 }  // namespace vse::d

@@ -36,6 +36,7 @@ const Pack pack{
     "",
     nullptr,
     variante::erreurC3L,
+    &variante::listesE6,
 };
 
 }  // namespace vse::l

@@ -83,6 +83,7 @@ const Pack pack{
     "",
     &TEDC,
     erreurC3,
+    &listesE6,
 };
 
 }  // namespace vse::principal

@@ -87,6 +87,7 @@ const Pack pack{
     "_pf",
     nullptr,
     erreurC3,
+    &listesE6,
 };
 
 }  // namespace vse::pf

@@ -1,0 +1,81 @@
+// The index of the allowed-value lists: the key tables of the lists, and the
+// directory that finds them by the address of their entries.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "rules/valautorise.hpp"
+
+namespace vse {
+
+namespace index {
+// Empty until the index fills it: a lookup before that walks the list.
+constinit Case annuaire[1 << BITS_ANNUAIRE] = {};
+}  // namespace index
+
+namespace {
+
+// A list can be indexed: enough entries to gain by it, none longer than eight characters.
+bool indexable(const tValAutorise* entrees, int n) {
+    if (entrees == nullptr || n < 4) return false;
+    for (int i = 0; i < n; ++i) {
+        std::uint64_t k = 0;
+        if (!index::cle(entrees[i], k)) return false;
+    }
+    return true;
+}
+
+// The key tables of the lists indexed, owned for the life of the program.
+struct Tables {
+    std::vector<std::unique_ptr<std::uint64_t[]>> cases;
+    std::vector<std::unique_ptr<IndexListe>> index;
+};
+
+Tables& tables() {
+    static Tables t;
+    return t;
+}
+
+void indexer(const tValAutorise* entrees, int n) {
+    constexpr std::size_t nbCases = std::size_t{1} << index::BITS_ANNUAIRE;
+    if (!indexable(entrees, n) || indexDe(entrees, n) != nullptr) return;
+    Tables& t = tables();
+    // Past half full the directory takes no more lists: those are walked.
+    if (2 * (t.index.size() + 1) > nbCases) return;
+    std::size_t taille = 8;
+    int decalage = 61;
+    while (taille < 2 * static_cast<std::size_t>(n)) {
+        taille *= 2;
+        --decalage;
+    }
+    auto cases = std::make_unique<std::uint64_t[]>(taille);  // zeros: every slot empty
+    IndexListe ix{cases.get(), taille - 1, decalage, false};
+    for (int i = 0; i < n; ++i) {
+        std::uint64_t k = 0;
+        index::cle(entrees[i], k);
+        if (k == 0) {
+            ix.vide = true;
+            continue;
+        }
+        std::size_t c = static_cast<std::size_t>((k * index::MELANGE) >> decalage);
+        while (cases[c] != 0 && cases[c] != k) c = (c + 1) & ix.masque;
+        cases[c] = k;
+    }
+    t.cases.push_back(std::move(cases));
+    t.index.push_back(std::make_unique<IndexListe>(ix));
+    std::size_t c = index::caseDe(entrees);
+    while (index::annuaire[c].entrees != nullptr) c = (c + 1) & (nbCases - 1);
+    index::annuaire[c] = {entrees, n, t.index.back().get()};
+}
+
+// The lists of the module, indexed when the program starts.
+const bool moduleIndexe = [] {
+    for (const Liste* l : listesDuModule()) indexer(l->v, l->n);
+    return true;
+}();
+
+}  // namespace
+
+void indexerListe(const Liste& l) { indexer(l.v, l.n); }
+
+}  // namespace vse
