@@ -155,6 +155,8 @@ public:
 
 private:
     int erreursDeLigne(int nb);
+    template <bool AvecRapport>
+    int parcourir(int nb, const Plan& p, int col, char lettre);
     Rapport* choisirRapport(int visu);
     int verificationParametre(int argc, char** argv, int& premier);
     int ouvrirFichiers();

@@ -41,42 +41,51 @@ int Moteur::erreursDeLigne(int nb) {
 
 int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
     if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
-    Rapport* const r = rapportCourant_;
     int col = COLONNE_SANS_TYPE;
     if (valE5 != nullptr) {
         col = colonnePresence(valE5);
         if (col < 0) col = COLONNE_TYPE_INCONNU;
     }
+    return rapportCourant_ != nullptr ? parcourir<true>(nb, p, col, lettre) : parcourir<false>(nb, p, col, lettre);
+}
+
+// The walk of a plan's steps, compiled twice from this one text: with the
+// report's calls, and without them (nothing to test per row then).
+template <bool AvecRapport>
+int Moteur::parcourir(int nb, const Plan& p, int col, char lettre) {
+    Rapport* const r = rapportCourant_;
     // What the report is told of a row that recorded an error.
     auto signaler = [&](const Plan::Etape& e, int noErr, int presence) {
         const Plan::Decoupe& d = p.decoupes[static_cast<std::size_t>(e.index)];
         r->erreurChamp({lettre, e.index + 1, e.ligne, d.debut + 1, d.debut + d.largeur, e.valeur, noErr, presence});
     };
+    // Rows after the tenth error are not applied; the detailed report still
+    // names them.
+    if (!AvecRapport && nb >= MAX_ERREURS) return nb;
     for (const Plan::Etape& e : p.etapes) {
-        if (r != nullptr) r->rangee(*e.ligne);
+        if constexpr (AvecRapport) r->rangee(*e.ligne);
         const int code = e.codes[col];
         if (code == 0) {
-            // The rule applies; rows after the tenth error are not applied
-            // (the detailed report still names them).
-            if (nb >= MAX_ERREURS) {
-                if (r == nullptr) break;
-                continue;
+            if constexpr (AvecRapport) {
+                if (nb >= MAX_ERREURS) continue;
+                r->appliquee(*e.ligne, e.valeur);
             }
-            if (r != nullptr) r->appliquee(*e.ligne, e.valeur);
             if (e.regle(vue_, e.dependance, e.valeur, e.liste, e.lgListe) == 0) {
                 codeErreur[nb++] = e.ligne->noErr;
-                if (r != nullptr) signaler(e, e.ligne->noErr, 0);
+                if constexpr (AvecRapport) signaler(e, e.ligne->noErr, 0);
+                if (!AvecRapport && nb == MAX_ERREURS) return nb;
             }
             continue;
         }
         if (code == SANS_REGLE || nb >= MAX_ERREURS) continue;
         if (code == 1) {
-            if (r != nullptr) r->ignoree(*e.ligne, e.valeur);
+            if constexpr (AvecRapport) r->ignoree(*e.ligne, e.valeur);
             continue;
         }
         // A row forbidden for the transaction type (or an unknown type).
         codeErreur[nb++] = 86;
-        if (r != nullptr) signaler(e, 86, code);
+        if constexpr (AvecRapport) signaler(e, 86, code);
+        if (!AvecRapport && nb == MAX_ERREURS) return nb;
     }
     return nb;
 }
