@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/interne.hpp"
 #include "engine/moteur.hpp"
 #include "rules/coherence.hpp"
@@ -33,27 +37,53 @@ constexpr std::uint64_t horsImprimables(std::uint64_t x) {
 
 bool imprimable(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
 
-// The number of printable characters (0x20 to 0x7E) at the start of p[0, n):
-// a line end, a Ctrl-Z and any other character end the run. Eight bytes are
-// tested at a time, thirty-two between two branches.
-std::size_t imprimables(const char* p, std::size_t n) {
+}  // namespace
+
+std::size_t interne::imprimablesParMots(const char* p, std::size_t n) {
     std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        auto mot = [p](std::size_t k) {
-            std::uint64_t x = 0;
-            std::memcpy(&x, p + k, sizeof x);
-            return horsImprimables(x);
-        };
-        for (; i + 32 <= n; i += 32) {
-            if ((mot(i) | mot(i + 8) | mot(i + 16) | mot(i + 24)) != 0) break;
-        }
         for (; i + 8 <= n; i += 8) {
-            if (const std::uint64_t m = mot(i); m != 0) return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
+            std::uint64_t x = 0;
+            std::memcpy(&x, p + i, sizeof x);
+            if (const std::uint64_t m = horsImprimables(x); m != 0) {
+                return i + static_cast<std::size_t>(std::countr_zero(m)) / 8;
+            }
         }
     }
     while (i < n && imprimable(static_cast<unsigned char>(p[i]))) ++i;
     return i;
 }
+
+std::size_t interne::imprimables(const char* p, std::size_t n) {
+#if defined(__SSE2__)
+    // b + 0x60 as a signed byte is above -34 exactly when b lies outside
+    // 0x20-0x7E: one addition and one comparison per sixteen bytes.
+    const __m128i decale = _mm_set1_epi8(0x60);
+    const __m128i borne = _mm_set1_epi8(-34);
+    auto masque = [&](std::size_t k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        return _mm_cmpgt_epi8(_mm_add_epi8(v, decale), borne);
+    };
+    auto premier = [](int m) { return static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(m))); };
+    std::size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m128i a = masque(i);
+        const __m128i b = masque(i + 16);
+        if (_mm_movemask_epi8(_mm_or_si128(a, b)) != 0) {
+            const int ma = _mm_movemask_epi8(a);
+            return i + (ma != 0 ? premier(ma) : 16 + premier(_mm_movemask_epi8(b)));
+        }
+    }
+    for (; i + 16 <= n; i += 16) {
+        if (const int m = _mm_movemask_epi8(masque(i)); m != 0) return i + premier(m);
+    }
+    return i + imprimablesParMots(p + i, n - i);
+#else
+    return imprimablesParMots(p, n);
+#endif
+}
+
+namespace {
 
 // The key of a four-letter VSE type, its first letter in the high byte so
 // that keys sort as names do; 0 for a text of another length.
@@ -92,7 +122,7 @@ int Moteur::dvranFgets() {
             tampon[0] = '\0';
             return recu.enErreur() ? DVRAN_ERREUR : DVRAN_EOF;
         }
-        const std::size_t i = imprimables(p, n);
+        const std::size_t i = interne::imprimables(p, n);
         garder(p, i);
         if (i == n) {
             recu.avancer(n);

@@ -14,6 +14,14 @@ inline void poser(char* dst, const char* s, int n) {
     for (; i < n; ++i) dst[i] = ' ';
 }
 
+// The number of printable characters (0x20 to 0x7E) at the start of
+// p[0, n): a line end, a Ctrl-Z and any other character end the run. By
+// sixteen bytes at a time where the processor has 16-byte registers (SSE2),
+// by words of eight bytes elsewhere (imprimablesParMots, also the tail of the
+// former).
+std::size_t imprimables(const char* p, std::size_t n);
+std::size_t imprimablesParMots(const char* p, std::size_t n);
+
 // The local time as "JJMMSSAAHHMMSS025        *" (26 characters and a zero).
 void horodatage(char* out, std::size_t taille);
 

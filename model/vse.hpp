@@ -253,7 +253,8 @@ inline constexpr int MARGE_LIGNE = 16;
 // field past the end of a short line is cut short or empty; every byte of the
 // line is one character, a zero byte included.
 inline void couper(const Plan& p, const char* ligne) {
-    for (const Plan::Decoupe& d : p.decoupes) {
+    for (const Plan::Decoupe& decoupe : p.decoupes) {
+        const Plan::Decoupe d = decoupe;  // read once: the copies below may not change it
         if (d.largeur <= MARGE_LIGNE) {
             std::memcpy(d.dst, ligne + d.debut, MARGE_LIGNE);
         } else {

@@ -40,9 +40,12 @@ inline bool vaut(const char* a, const char (&b)[N]) {
     return true;
 }
 
-// The value begins with the text (compared over the text's length).
+// The value begins with the text (compared over the text's length; the walk
+// stops at the first difference, so never past the end of the value).
 inline bool commencePar(const char* v, const char* prefixe) {
-    return std::strncmp(v, prefixe, std::strlen(prefixe)) == 0;
+    for (; *prefixe != '\0'; ++v, ++prefixe)
+        if (*v != *prefixe) return false;
+    return true;
 }
 
 // The value begins with one of the texts.

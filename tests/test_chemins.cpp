@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/interne.hpp"
 #include "engine/moteur.hpp"
 #include "packs/main/pack.hpp"
 #include "rules/base.hpp"
@@ -113,7 +114,28 @@ LigneLue lireCaractereParCaractere(const std::string& s, std::size_t& pos) {
     return l;
 }
 
-// The reader takes runs of printable characters eight at a time: on any
+// Both scans of printable characters (sixteen bytes at a time, and by words
+// of eight bytes, the other processors' one) stop where a walk stops, at any
+// offset, whatever byte ends the run.
+TEST(CheminsOptimises, ImprimablesCommeUnParcours) {
+    std::string tampon(100, 'A');
+    for (std::size_t debut = 0; debut < 9; ++debut) {
+        for (std::size_t n = 0; n + debut <= tampon.size(); n += 7) {
+            for (std::size_t pos = 0; pos <= n; ++pos) {
+                for (const unsigned char c : {0x00, 0x0a, 0x1a, 0x1f, 0x7f, 0x80, 0xe9, 0xff}) {
+                    std::string t = tampon;
+                    if (pos < n) t[debut + pos] = static_cast<char>(c);
+                    if (pos + 1 < n) t[debut + pos + 1] = '\x01';  // a second stop, after the first
+                    const char* p = t.data() + debut;
+                    ASSERT_EQ(interne::imprimables(p, n), pos) << debut << " " << n << " " << int(c);
+                    ASSERT_EQ(interne::imprimablesParMots(p, n), pos) << debut << " " << n << " " << int(c);
+                }
+            }
+        }
+    }
+}
+
+// The reader takes runs of printable characters many at a time: on any
 // content it reads the same lines as a walk character by character.
 TEST(CheminsOptimises, LecteurParBlocsCommeCaractereParCaractere) {
     const std::string piscine = std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 *~") + '\0' + "\t\r\n\x1a\x7f\xe9\x80\xff\x1f";

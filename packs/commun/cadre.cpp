@@ -4,8 +4,6 @@
 
 namespace vse {
 
-bool estFich(const char* e6) { return vaut(e6, "FICH"); }
-
 // E12, E13 and F3 are checked on the FICH record only.
 VSE_REGLE(enteteE12) { return !estFich(dependance) || fVerifValAut(vue, dependance, champ, sverif, lenSverif); }
 VSE_REGLE(enteteE13) { return !estFich(dependance) || fVerifValAut(vue, dependance, champ, sverif, lenSverif); }

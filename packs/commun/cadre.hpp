@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/vse.hpp"
+#include "rules/texte.hpp"
 #include "rules/utils.hpp"
 
 namespace vse {
@@ -33,7 +34,7 @@ struct ReglesEntete {
 };
 
 // The gate of the header rules: true on the FICH record (E6 "FICH").
-bool estFich(const char* e6);
+inline bool estFich(const char* e6) { return vaut(e6, "FICH"); }
 
 // Rules the four programs share: FICH-record checks of E12, E13 and F3.
 VSE_REGLE(enteteE12);
