@@ -18,25 +18,22 @@ namespace {
 constexpr const char* douzeBlancs = "            ";
 constexpr const char* douzeEtoiles = "************";
 
-// The date JJMMSSAA of `s` reordered to SSAAMMJJ. A value cut short reads
-// as its blank-padded field; with blancEnZero, blanks read as the digit 0.
-struct FormeComparable {
-    char c[9];
-};
-
-FormeComparable formeComparable(const char* s, bool blancEnZero) {
-    constexpr int ordre[8] = {4, 5, 6, 7, 2, 3, 0, 1};
-    char d[8];
-    int lg = 0;
-    for (; lg < 8 && s[lg] != '\0'; ++lg) d[lg] = s[lg];
-    for (int i = lg; i < 8; ++i) d[i] = ' ';
-    FormeComparable f{};
-    for (int i = 0; i < 8; ++i) {
-        const char x = d[ordre[i]];
-        f.c[i] = blancEnZero && x == ' ' ? '0' : x;
+// The date JJMMSSAA of `s` reordered to SSAAMMJJ and packed into an integer,
+// its first character in the high byte, so that dates compare as the
+// reordered texts do. A value cut short reads as its blank-padded field; with
+// blancEnZero, blanks read as the digit 0.
+std::uint64_t formeComparable(const char* s, bool blancEnZero) {
+    // Where each character of the value goes, counted in bytes from the low end.
+    constexpr int place[8] = {1, 0, 3, 2, 7, 6, 5, 4};
+    const std::uint64_t blanc = blancEnZero ? '0' : ' ';
+    std::uint64_t k = 0;
+    int i = 0;
+    for (; i < 8 && s[i] != '\0'; ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        k |= std::uint64_t{blancEnZero && c == ' ' ? static_cast<unsigned char>('0') : c} << (8 * place[i]);
     }
-    f.c[8] = '\0';
-    return f;
+    for (; i < 8; ++i) k |= blanc << (8 * place[i]);
+    return k;
 }
 
 // The value is one of the four partner codes accepted by every allowed-value
@@ -124,10 +121,9 @@ int champVide(const char* champ) {
 }
 
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf) {
-    const FormeComparable reference = formeComparable(dependance, false);
-    const FormeComparable date = formeComparable(champ, true);
-    const int cmp = std::strcmp(reference.c, date.c);
-    return (supInf == INF ? cmp >= 0 : cmp <= 0) ? 1 : 0;
+    const std::uint64_t reference = formeComparable(dependance, false);
+    const std::uint64_t date = formeComparable(champ, true);
+    return (supInf == INF ? reference >= date : reference <= date) ? 1 : 0;
 }
 
 namespace {
