@@ -286,7 +286,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
 
     int it = pack.ERR_AIGUILLAGE();
     if (nbErreur < MAX_ERREURS) {
-        nbErreur = verifPlan(nbErreur, planEntete, nullptr, 'E');
+        nbErreur = verifierCadre(nbErreur, planEntete, memoEntete_, 'E');
         it = aiguiller(e6);
         const sAiguillage& entree = pack.tAiguillage[it];
         if (entree.code != -1) {
@@ -313,7 +313,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
                                     (vaut(e6, "SORT") && cre && (vaut(c5, "S") || vaut(c5, "M"))) || abat;
                 if (!permis) ajouterErreur(Controle::FichierPartenaire, 182, numeroLigne);
             }
-            if (nbErreur < MAX_ERREURS) nbErreur = verifPlan(nbErreur, planFin, nullptr, 'F');
+            if (nbErreur < MAX_ERREURS) nbErreur = verifierCadre(nbErreur, planFin, memoFin_, 'F');
         }
     }
 

@@ -75,6 +75,25 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
         for (int c = 0; c < 4; ++c) k = (k << 8) | static_cast<unsigned char>(p.tAiguillage[i].nomVSE[c]);
         clesAiguillage_.push_back(k);
     }
+    // The bytes the frame's rules read: their fields and the fields their
+    // rows name as dependance (the FICH record's stay the same for the run).
+    auto plages = [this](const Plan& plan) {
+        std::vector<std::pair<int, int>> r;
+        for (const Plan::Decoupe& d : plan.decoupes) r.emplace_back(d.debut, d.largeur);
+        for (const Plan::Etape& e : plan.etapes) {
+            const Dependance& dep = e.ligne->dependance;
+            const Plan* zone = dep.zone == Zone::Entete ? &planEntete : dep.zone == Zone::Fin ? &planFin : nullptr;
+            if (zone != nullptr && dep.champ < static_cast<int>(zone->decoupes.size())) {
+                const Plan::Decoupe& d = zone->decoupes[static_cast<std::size_t>(dep.champ)];
+                r.emplace_back(d.debut, d.largeur);
+            } else if (dep.zone == Zone::Corps) {
+                return std::vector<std::pair<int, int>>(1, {0, LG_VSE});  // a frame that reads the body: no memo
+            }
+        }
+        return r;
+    };
+    memoEntete_.definir(plages(planEntete));
+    memoFin_.definir(plages(planFin));
     vue_.xdebug = tampon;
     vue_.lgLigne = 0;
     vue_.entete = valEnteteVSE;

@@ -154,6 +154,38 @@ public:
     std::vector<Plan> plansCorps;
 
 private:
+    // The errors the frame's rules gave the lines verified so far, by the
+    // bytes of the line those rules read (the frame's fields and the
+    // dependances of its rows), in a table of a few slots found by hashing
+    // those bytes: a file repeats a few frames (one per record type and
+    // transaction type, say) from line to line.
+    class MemoCadre {
+    public:
+        // The bytes to read, as (first byte, count) ranges of the line; the
+        // memo stays off when they do not fit its key.
+        void definir(const std::vector<std::pair<int, int>>& plages);
+        // The errors kept for the line's bytes, or nullptr; `n` their number.
+        // The line lies in a buffer with a margin of 8 bytes past its 256.
+        const int* trouver(const char* ligne, int& n);
+        // Keeps the errors of the line looked up last.
+        void garder(const int* codes, int n);
+
+    private:
+        static constexpr int MOTS = 16;  // a key of up to 128 bytes
+        struct Case {
+            std::uint64_t cle[MOTS];
+            int codes[MAX_ERREURS];
+            int n = -1;  // -1: empty
+        };
+        static constexpr int NB_CASES = 256;
+        std::vector<std::pair<int, int>> plages_;  // merged
+        int nbMots_ = 0;
+        bool actif_ = false;
+        std::uint64_t cle_[MOTS] = {};
+        Case* derniere_ = nullptr;
+        std::vector<Case> cases_;
+    };
+    int verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre);
     int erreursDeLigne(int nb);
     template <bool AvecRapport>
     int parcourir(int nb, const Plan& p, int col, char lettre);
@@ -182,6 +214,7 @@ private:
     void signalerAppariement(int numero);
 
     Vue vue_;
+    MemoCadre memoEntete_, memoFin_;
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};
     RapportConsole rapportDetaille_{dgVisu};

@@ -2,6 +2,11 @@
 // it, with the presence code of the line's transaction type, at most ten
 // errors per line. It tells what it does to the run's report, when one is
 // asked: the console reports and the check command are drawn from that.
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "engine/moteur.hpp"
 
 namespace vse {
@@ -88,6 +93,79 @@ int Moteur::parcourir(int nb, const Plan& p, int col, char lettre) {
         if (!AvecRapport && nb == MAX_ERREURS) return nb;
     }
     return nb;
+}
+
+// The frame's rules read nothing but the frame of the line (the header rules
+// the header, the trailer rules the trailer and E6) and the FICH record, and
+// they leave the values as cut: a line whose frame bytes repeat those of the
+// line verified before gets the errors that line got, without the rules
+// being applied again. Files repeat their frame from line to line, so this
+// is most lines. With a report every row is walked, as the report tells them.
+int Moteur::verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre) {
+    if (rapportCourant_ != nullptr) return verifPlan(nb, p, nullptr, lettre);
+    if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
+    int n = 0;
+    if (const int* codes = memo.trouver(tampon, n)) {
+        for (int k = 0; k < n && nb < MAX_ERREURS; ++k) codeErreur[nb++] = codes[k];
+        return nb;
+    }
+    const int debut = nb;
+    nb = parcourir<false>(nb, p, COLONNE_SANS_TYPE, lettre);
+    // A walk cut short by the tenth error does not know the frame's whole
+    // answer: it is not kept.
+    if (nb < MAX_ERREURS) memo.garder(codeErreur + debut, nb - debut);
+    return nb;
+}
+
+void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) {
+    // Ranges sorted and merged: each byte read once.
+    std::vector<std::pair<int, int>> r = plages;
+    std::sort(r.begin(), r.end());
+    plages_.clear();
+    nbMots_ = 0;
+    for (const auto& [debut, largeur] : r) {
+        if (!plages_.empty() && debut <= plages_.back().first + plages_.back().second) {
+            auto& [d, l] = plages_.back();
+            l = std::max(l, debut + largeur - d);
+        } else {
+            plages_.emplace_back(debut, largeur);
+        }
+    }
+    for (const auto& pl : plages_) nbMots_ += (pl.second + 7) / 8;
+    actif_ = nbMots_ <= MOTS && std::endian::native == std::endian::little;
+    if (actif_) cases_.assign(NB_CASES, Case{});
+}
+
+const int* Moteur::MemoCadre::trouver(const char* ligne, int& n) {
+    derniere_ = nullptr;
+    if (!actif_) return nullptr;
+    // The ranges read by words of eight bytes, the bytes past a range's end
+    // cleared; the words mixed into a slot number as they come.
+    std::uint64_t h = 0;
+    int k = 0;
+    for (const auto& [debut, largeur] : plages_) {
+        for (int o = 0; o < largeur; o += 8) {
+            std::uint64_t mot = 0;
+            std::memcpy(&mot, ligne + debut + o, sizeof mot);
+            if (const int reste = largeur - o; reste < 8) mot &= (std::uint64_t{1} << (8 * reste)) - 1;
+            cle_[k++] = mot;
+            h = (h ^ mot) * 0x9E3779B97F4A7C15ULL;
+        }
+    }
+    Case& c = cases_[static_cast<std::size_t>(h >> 56)];
+    derniere_ = &c;
+    if (c.n < 0) return nullptr;
+    for (int i = 0; i < nbMots_; ++i)
+        if (c.cle[i] != cle_[i]) return nullptr;
+    n = c.n;
+    return c.codes;
+}
+
+void Moteur::MemoCadre::garder(const int* codes, int n) {
+    if (derniere_ == nullptr) return;
+    std::memcpy(derniere_->cle, cle_, sizeof cle_);
+    std::memcpy(derniere_->codes, codes, static_cast<std::size_t>(n) * sizeof *codes);
+    derniere_->n = n;
 }
 
 int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
