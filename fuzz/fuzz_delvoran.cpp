@@ -166,8 +166,9 @@ Panne panneDe(std::uint8_t b) {
     if (b < 0xE0) return {};
     const int i = b - 0xE0;
     const Op op = toutesLesOps[i % NB_OPS];
-    const int erreur = op == Op::lire ? EIO
+    const int erreur = op == Op::lire || op == Op::synchroniser                   ? EIO
                        : op == Op::ecrire || op == Op::ecrireA || op == Op::fermer ? ENOSPC
+                       : op == Op::verrouiller                                     ? EWOULDBLOCK
                                                                                    : EACCES;
     return {op, i / NB_OPS + 1, erreur, Genre::echec};
 }

@@ -5,6 +5,7 @@
 // their directories.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -265,33 +266,80 @@ TEST_F(Environnements, NomsQuiDesignentUnMemeFichier) {
     }
 }
 
-// An earlier input left under the temporary name (a run stopped while opening
-// its files, or still going) is never overwritten by the next input of the
-// same name: the new run stops and both stay as they are.
+// An input under the temporary name belongs to another run. Locked, a live
+// run holds it: the new run stops with IG009 and touches nothing. Unlocked, the
+// run that held it died (or stopped there): the new run stops with IG017 and
+// names the one command that gives it back, which then lets a run answer. An
+// input locked by a live run that has not moved it yet is not taken either.
 TEST_F(Environnements, EntreePrecedenteSousLeNomTemporaire) {
+    const std::string IG017 =
+        "IG017: Fichier re\xe7u laiss\xe9 sous son nom temporaire par un traitement interrompu";
+    struct Cas {
+        const char* nom;
+        bool entreePresente;
+        bool temporairePresent;
+        const char* verrouille;  // the name a live run holds locked, or null
+        std::string message;
+        std::string dit;  // said on the error stream
+    };
+    const Cas cas[] = {
+        {"abandonnee, entree presente", true, true, nullptr, IG017, "d\xe9placez-le d'abord"},
+        {"abandonnee, entree absente", false, true, nullptr, IG017, "pour le rendre : mv -- "},
+        {"tenue par une execution", true, true, "tmp", IG009, "en cours de traitement"},
+        {"tenue, entree absente", false, true, "tmp", IG009, "en cours de traitement"},
+        {"entree tenue avant d'etre deplacee", true, false, "in.vse", IG009, "en cours de traitement"},
+    };
     for (P p : {P::principal, P::pf}) {
-        SCOPED_TRACE(nom(p));
-        vider();
-        const std::string tmp = std::string("in.vse_r") + (p == P::pf ? "_pf" : "");
-        const std::string ancienne = contenus(p)[1].octets;
-        const std::string nouvelle = contenus(p)[0].octets;
-        ecrire(rep.chemin() / tmp, ancienne);
-        ecrire(rep.chemin() / "in.vse", nouvelle);
-        const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
-        EXPECT_EQ(e.statut, 1);
-        EXPECT_EQ(e.erreurs.rfind("rename: ", 0), 0u) << e.erreurs;
-        EXPECT_EQ(lire(rep.chemin() / tmp), ancienne);
-        EXPECT_EQ(lire(rep.chemin() / "in.vse"), nouvelle);
-        EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"in.vse", tmp, "run.log"}));
-        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(IG009));
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(nom(p)) + " " + c.nom);
+            vider();
+            const std::string tmp = std::string("in.vse_r") + (p == P::pf ? "_pf" : "");
+            const std::string ancienne = contenus(p)[1].octets;
+            const std::string nouvelle = contenus(p)[0].octets;
+            if (c.temporairePresent) ecrire(rep.chemin() / tmp, ancienne);
+            if (c.entreePresente) ecrire(rep.chemin() / "in.vse", nouvelle);
+            int verrou = -1;
+            if (c.verrouille != nullptr) {
+                const std::string v = std::string(c.verrouille) == "tmp" ? tmp : c.verrouille;
+                verrou = ::open((rep / v).c_str(), O_RDONLY | O_CLOEXEC);
+                ASSERT_EQ(::flock(verrou, LOCK_EX | LOCK_NB), 0);
+            }
+            const std::vector<std::string> avant = arbre(rep.chemin());
+            const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+            if (verrou >= 0) ::close(verrou);
+            EXPECT_EQ(e.statut, 1);
+            EXPECT_NE(e.erreurs.find(c.dit), std::string::npos) << e.erreurs;
+            if (c.temporairePresent) {
+                EXPECT_EQ(lire(rep.chemin() / tmp), ancienne);
+            }
+            if (c.entreePresente) {
+                EXPECT_EQ(lire(rep.chemin() / "in.vse"), nouvelle);
+            }
+            std::vector<std::string> apres = avant;
+            apres.push_back("run.log");
+            std::sort(apres.begin(), apres.end());
+            EXPECT_EQ(arbre(rep.chemin()), apres);
+            EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(c.message));
+            if (c.message != IG017 || c.entreePresente) continue;
+
+            // The command given, run as given, gives the input back.
+            const std::size_t mv = e.erreurs.find("mv -- ");
+            ASSERT_NE(mv, std::string::npos);
+            const std::string commande = e.erreurs.substr(mv, e.erreurs.find('\n', mv) - mv);
+            EXPECT_EQ(executer("/bin/sh", {"-c", commande}, rep.chemin()).statut, 0) << commande;
+            const Execution reprise = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+            EXPECT_EQ(reprise.statut, 2) << reprise.erreurs;
+            EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"out.vse", "run.log"}));
+        }
     }
 }
 
 // A directory where nothing may be created, renamed or removed, simulated on
 // the seam: as the input's directory, the input cannot be moved aside and
 // stays; as the output's directory, the run stops before reading and the
-// input stays under its temporary name; an output that exists there may be
-// opened but no temporary file beside it, and what cannot be removed is named.
+// input stays under its temporary name: the temporary file of accepted records
+// cannot be created there (IG004), or an earlier answer there cannot be
+// removed (IG003), and what cannot be removed is named.
 TEST_F(Environnements, RepertoireEnLectureSeule) {
     using namespace vse::pannes;
     struct Cas {
@@ -303,8 +351,8 @@ TEST_F(Environnements, RepertoireEnLectureSeule) {
     };
     const Cas cas[] = {
         {"entrees", "entrees", false, IG009, false},
-        {"sorties", "sorties", false, IG003, true},
-        {"sorties, sortie existante", "sorties", true, "IG004", true},
+        {"sorties", "sorties", false, "IG004", true},
+        {"sorties, sortie existante", "sorties", true, IG003, true},
     };
     const std::string octets = contenus(P::l)[0].octets;
     for (const Cas& c : cas) {

@@ -108,6 +108,10 @@ std::vector<int> erreursDe(Op op) {
         case Op::ecrireA:
         case Op::fermer: return {ENOSPC};
         case Op::supprimer: return {EACCES};
+        case Op::synchroniser: return {EIO};
+        case Op::verrouiller: return {EWOULDBLOCK};
+        case Op::etat:
+        case Op::etatNom: return {EACCES};
     }
     return {};
 }
