@@ -295,7 +295,7 @@ int Moteur::ouvrirFichiers() {
         return 1;
     }
     // From here on the input stands under its temporary name.
-    entreeDeplacee = true;
+    entreeDeplacee = entreePrise = true;
     recu.emprunter(fdRecu);
 
     // Nothing stands under the output name until the whole answer is renamed

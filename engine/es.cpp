@@ -195,6 +195,9 @@ bool Journal::ouvrir(const std::string& chemin) {
 
 void Journal::consigner(const char* message) {
     if (fd_ < 0) return;  // no log, or its one line is already written
+    // The log counts as written from here on, whatever happens to the write.
+    const int fd = fd_;
+    fd_ = -1;
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
@@ -202,11 +205,10 @@ void Journal::consigner(const char* message) {
     const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", tm.tm_mday,
                                 tm.tm_mon + 1, tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec, message);
     bool ecrit = n > 0 && static_cast<std::size_t>(n) < sizeof ligne &&
-                 toutEcrire(*es_, fd_, ligne, static_cast<std::size_t>(n), -1, true);
+                 toutEcrire(*es_, fd, ligne, static_cast<std::size_t>(n), -1, true);
     // The reason of a stop outlasts a power cut.
-    ecrit = ecrit && es_->synchroniser(fd_) == 0;
-    ecrit = es_->fermer(fd_) == 0 && ecrit;
-    fd_ = -1;
+    ecrit = ecrit && es_->synchroniser(fd) == 0;
+    ecrit = es_->fermer(fd) == 0 && ecrit;
     // The log could not take the reason of the stop: it goes to the error stream.
     if (!ecrit) std::fprintf(stderr, "Ecriture du fichier log impossible : %s\n", message);
 }

@@ -112,8 +112,28 @@ int Moteur::executer(int argc, char** argv) {
 int Moteur::arretMemoire() {
     std::fputs("\x07llocation m\xe9moire impossible\n", stdout);
     std::fflush(stdout);
-    if (entreeDeplacee) return arret(msg::IG018);
-    relacherEntree();
+    if (reponseEnPlace >= 0) {
+        // The answer stands: only what is left of the run is cleared.
+        supprimerOuSignaler(name_tmp_emis);
+        supprimerOuSignaler(name_erre);
+        supprimerOuSignaler(name_tmp_recu);
+        relacherEntree();
+        journal.fermer();
+        return reponseEnPlace;
+    }
+    // Wherever the run was, even midway through a stop: the input is given
+    // back if it is still aside, and the run's files are removed.
+    allCloseFile();
+    if (entreeDeplacee) {
+        nePasEmettre();
+    } else if (entreePrise) {
+        relacherEntree();
+        supprimerOuSignaler(name_tmp_emis);
+        supprimerOuSignaler(name_emis);
+        supprimerOuSignaler(name_erre);
+    } else {
+        relacherEntree();
+    }
     journal.consigner(msg::IG018);
     return 1;
 }
@@ -222,6 +242,7 @@ int Moteur::finDeTraitement() {
     // Asked to stop before the answer is in place: a stop like any other.
     if (signalRecu != 0) return arret(msg::IG016);
     if (emettre(accepte ? name_tmp_emis : name_erre) != 0) return 1;
+    reponseEnPlace = accepte ? 0 : 2;
     // The answer stands, on disk: a signal from here on changes nothing. The
     // input goes last, its lock with it, and its removal is synced.
     supprimerOuSignaler(accepte ? name_erre : name_tmp_emis);

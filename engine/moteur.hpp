@@ -119,6 +119,8 @@ public:
     // finds the temporary name locked knows a live run holds it.
     int fdRecu = -1;
     bool entreeDeplacee = false;  // the input stands under name_tmp_recu
+    bool entreePrise = false;     // this run moved the input aside: the temporary names are its own
+    int reponseEnPlace = -1;      // once the answer is under the output name: its status
     FichierLu recu;
     FichierEcrit emis;
     FichierEcrit erre;
