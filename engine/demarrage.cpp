@@ -284,6 +284,7 @@ int Moteur::ouvrirFichiers() {
         return 1;
     }
     if (signalRecu != 0) {
+        signalerSignal();
         relacherEntree();
         journal.consigner(msg::IG016);
         return 1;

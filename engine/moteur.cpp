@@ -191,10 +191,12 @@ void Moteur::nePasEmettre() {
     supprimerOuSignaler(name_erre);
 }
 
+void Moteur::signalerSignal() const {
+    std::fprintf(stderr, "Signal %d re\xe7u : traitement arr\xeat\xe9\n", static_cast<int>(signalRecu));
+}
+
 int Moteur::arret(const char* message) {
-    if (message == msg::IG016) {
-        std::fprintf(stderr, "Signal %d re\xe7u : traitement arr\xeat\xe9\n", static_cast<int>(signalRecu));
-    }
+    if (message == msg::IG016) signalerSignal();
     allCloseFile();
     nePasEmettre();
     journal.consigner(message);
@@ -235,12 +237,13 @@ int Moteur::finDeTraitement() {
     // outlast its contents through a power cut.
     const bool ecrit = (accepte ? emis : erre).fermer(true);
     allCloseFile();
+    // Asked to stop before the answer is in place (a write it interrupted
+    // included): a stop like any other.
+    if (signalRecu != 0) return arret(msg::IG016);
     if (!ecrit) {
         std::perror(accepte ? "Ecriture du fichier r\xe9sultat temporaire" : "Ecriture du fichier des erreurs");
         return arret(accepte ? msg::IG004 : msg::IG002);
     }
-    // Asked to stop before the answer is in place: a stop like any other.
-    if (signalRecu != 0) return arret(msg::IG016);
     if (emettre(accepte ? name_tmp_emis : name_erre) != 0) return 1;
     reponseEnPlace = accepte ? 0 : 2;
     // The answer stands, on disk: a signal from here on changes nothing. The

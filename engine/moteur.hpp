@@ -172,6 +172,7 @@ private:
     int entreePrecedente();  // what stands under name_tmp_recu before the run
     void relacherEntree();   // closes the input's descriptor, which leaves its lock
     int arretMemoire();      // memory exhausted: a stop, the input given back
+    void signalerSignal() const;  // names the signal received on the error stream
     int executer(int argc, char** argv);
     int boucle();
     int finDeTraitement();
