@@ -167,6 +167,7 @@ int Moteur::dvranFgets() {
 int Moteur::boucle() {
     for (;;) {
         const int r = dvranFgets();
+        if (signalRecu != 0) return arret(msg::IG016);
         // A read error is no end of file: the input is given back, never taken as complete.
         if (r == DVRAN_ERREUR) {
             std::perror("Lecture du fichier \xe0 traiter");

@@ -1,6 +1,7 @@
 // The start of a run: the command line, the file names and the files, in the
 // order that leaves the input recoverable at every failure.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -61,19 +62,27 @@ struct Designation {
     }
 };
 
-// True when the path names something that exists and is not a regular file:
-// a directory cannot be read as lines, and a FIFO or a device would block the
-// run or be moved away from where the system expects it.
-bool autreQuUnFichier(const std::string& chemin) {
+// The file a symbolic link leads to, through a chain of links, even when the
+// last one dangles (the answer is then created where it points); the path
+// itself when it is no link.
+std::string cibleDuLien(const std::string& chemin) {
+    fs::path p = chemin;
     std::error_code ec;
-    const fs::file_status s = fs::status(chemin, ec);
-    return !ec && fs::exists(s) && !fs::is_regular_file(s);
+    for (int i = 0; i < 40 && fs::is_symlink(p, ec); ++i) {
+        const fs::path cible = fs::read_symlink(p, ec);
+        if (ec) return chemin;
+        p = cible.is_absolute() ? cible : p.parent_path() / cible;
+    }
+    if (p == fs::path(chemin)) return chemin;
+    const fs::path l = lieu(p.string());
+    return l.empty() ? p.string() : l.string();
 }
 
-// True when anything, even a dangling symbolic link, stands under the path.
-bool occupe(const std::string& chemin) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(chemin, ec));
+// A name between single quotes for a shell.
+std::string pourLeShell(const std::string& nom) {
+    std::string r = "'";
+    for (char c : nom) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return r + "'";
 }
 
 // Directory of a path with one separator after it, where temporary files go.
@@ -129,24 +138,63 @@ int Moteur::verificationParametre(int argc, char** argv, int& premier) {
 
 void Moteur::prepareVSEDate() { interne::horodatage(VSEDate, sizeof VSEDate); }
 
+// What stands under the input's temporary name is the input of another run:
+// one still going holds its lock, and nothing is touched; one that died (or
+// stopped leaving it there) left it unlocked, and the operator is told the
+// command that gives it back. Either way this input is not moved over it.
+int Moteur::entreePrecedente() {
+    struct stat st{};
+    if (es.etatNom(name_tmp_recu.c_str(), &st) != 0) {
+        if (errno == ENOENT) return 0;
+        std::perror("rename");
+        journal.consigner(msg::IG009);
+        return 1;
+    }
+    const int fd = S_ISREG(st.st_mode) ? es.ouvrir(name_tmp_recu.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0)
+                                       : -1;
+    const bool libre = fd >= 0 && es.verrouiller(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool tenu = fd >= 0 && !libre && errno == EWOULDBLOCK;
+    if (fd >= 0) es.fermer(fd);
+    if (!libre) {
+        if (tenu) {
+            std::fprintf(stderr, "rename: %s : fichier en cours de traitement par une autre ex\xe9" "cution\n",
+                         name_tmp_recu.c_str());
+        } else {
+            errno = EEXIST;
+            std::perror("rename");
+        }
+        journal.consigner(msg::IG009);
+        return 1;
+    }
+    const bool aussi = es.etatNom(name_recu.c_str(), &st) == 0 || errno != ENOENT;
+    std::fprintf(stderr,
+                 "%s : fichier \xe0 traiter laiss\xe9 sous ce nom par un traitement interrompu ; %spour le rendre : "
+                 "mv -- %s %s\n",
+                 name_tmp_recu.c_str(),
+                 aussi ? "un autre fichier porte son nom, d\xe9placez-le d'abord, puis " : "",
+                 pourLeShell(name_tmp_recu).c_str(), pourLeShell(name_recu).c_str());
+    journal.consigner(msg::IG017);
+    return 1;
+}
+
+void Moteur::relacherEntree() {
+    recu.fermer();
+    if (fdRecu >= 0) es.fermer(fdRecu);
+    fdRecu = -1;
+}
+
 int Moteur::ouvrirFichiers() {
     // An output name that is a symbolic link is answered through it: the
-    // answer replaces the file it points to (emptying that file and then
-    // replacing the link would leave the target empty), and the temporary
-    // files are made beside that file, so that the last rename stays on one
-    // file system.
-    {
-        std::error_code ec;
-        if (fs::is_symlink(name_emis, ec)) {
-            const fs::path cible = lieu(name_emis);
-            if (!cible.empty()) name_emis = cible.string();
-        }
-    }
+    // answer replaces the file it points to (or is created where a dangling
+    // link points), and the temporary files are made beside that file, so
+    // that the last rename stays on one file system.
+    name_emis = cibleDuLien(name_emis);
     const std::string fic = nomDuFic(name_recu);
-    name_tmp_recu = repertoireTemporaire(name_recu) + fic + "_r" + pack.suffixeTemporaire;
-    const std::string repSortie = repertoireTemporaire(name_emis);
-    name_tmp_emis = repSortie + fic + "_e" + pack.suffixeTemporaire;
-    name_erre = repSortie + fic + "_o" + pack.suffixeTemporaire;
+    rep_recu = repertoireTemporaire(name_recu);
+    rep_emis = repertoireTemporaire(name_emis);
+    name_tmp_recu = rep_recu + fic + "_r" + pack.suffixeTemporaire;
+    name_tmp_emis = rep_emis + fic + "_e" + pack.suffixeTemporaire;
+    name_erre = rep_emis + fic + "_o" + pack.suffixeTemporaire;
 
     // Every name of the run is written, moved or removed: two of them naming
     // one file would destroy the input or the answer (the output given as the
@@ -169,67 +217,120 @@ int Moteur::ouvrirFichiers() {
         std::perror("Ouverture du fichier log");
         return 1;
     }
-    if (autreQuUnFichier(name_recu)) {
+    if (const int r = entreePrecedente(); r != 0) return r;
+
+    // An input that is no regular file stays where it is: a directory cannot
+    // be read as lines, and a FIFO or a device would block the run or be moved
+    // away from where the system expects it.
+    struct stat st{};
+    if (es.etatNom(name_recu.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         std::fprintf(stderr, "Ouverture du fichier \xe0 traiter: %s n'est pas un fichier ordinaire\n",
                      name_recu.c_str());
         journal.consigner(msg::IG003);
         return 1;
     }
-    const int essai = es.ouvrir(name_recu.c_str(), O_RDONLY | O_CLOEXEC, 0);
-    if (essai < 0) {
+    // The output name is only looked at: an answer replaces a regular file
+    // there, anything else stays and the input is not moved.
+    bool sortieExiste = false;
+    if (es.etatNom(name_emis.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            std::fprintf(stderr, "Ouverture du fichier r\xe9sultat: %s n'est pas un fichier ordinaire\n",
+                         name_emis.c_str());
+            journal.consigner(msg::IG003);
+            return 1;
+        }
+        sortieExiste = true;
+    } else if (errno != ENOENT) {
+        std::perror("Ouverture du fichier r\xe9sultat");
+        journal.consigner(msg::IG003);
+        return 1;
+    }
+
+    // The input is opened once and read through that descriptor for the whole
+    // run; its lock is taken before it is moved aside, so that its temporary
+    // name is never seen unlocked while this run lives.
+    fdRecu = es.ouvrir(name_recu.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+    if (fdRecu < 0) {
         std::perror("Ouverture du fichier \xe0 traiter");
         journal.consigner(msg::IG003);
         return 1;
     }
-    es.fermer(essai);
-
-    // What stands under the temporary name is the input of an earlier run that
-    // did not end, or of a run still going: moving this input over it would
-    // lose that one.
-    if (occupe(name_tmp_recu)) {
-        errno = EEXIST;
-        std::perror("rename");
+    struct stat entree{};
+    const bool vu = es.etat(fdRecu, &entree) == 0;
+    if (!vu || !S_ISREG(entree.st_mode)) {
+        if (!vu) {
+            std::perror("Ouverture du fichier \xe0 traiter");
+        } else {
+            std::fprintf(stderr, "Ouverture du fichier \xe0 traiter: %s n'est pas un fichier ordinaire\n",
+                         name_recu.c_str());
+        }
+        journal.consigner(msg::IG003);
+        relacherEntree();
+        return 1;
+    }
+    if (es.verrouiller(fdRecu, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        std::fprintf(stderr, "rename: %s : fichier en cours de traitement par une autre ex\xe9" "cution\n",
+                     name_recu.c_str());
         journal.consigner(msg::IG009);
+        relacherEntree();
+        return 1;
+    }
+    // Locked: the name must still lead to the file opened (another run may
+    // have consumed it, and a new file taken its name, in between).
+    if (es.etatNom(name_recu.c_str(), &st) != 0 || st.st_dev != entree.st_dev || st.st_ino != entree.st_ino) {
+        std::fprintf(stderr, "rename: %s : fichier remplac\xe9 pendant son ouverture\n", name_recu.c_str());
+        journal.consigner(msg::IG009);
+        relacherEntree();
+        return 1;
+    }
+    if (signalRecu != 0) {
+        signalerSignal();
+        relacherEntree();
+        journal.consigner(msg::IG016);
         return 1;
     }
     if (es.renommer(name_recu.c_str(), name_tmp_recu.c_str()) != 0) {
         std::perror("rename");
         journal.consigner(msg::IG009);
+        relacherEntree();
         return 1;
     }
     // From here on the input stands under its temporary name.
-    if (!recu.ouvrir(name_tmp_recu)) {
-        std::perror("Ouverture du fichier \xe0 traiter renomm\xe9");
+    entreeDeplacee = entreePrise = true;
+    recu.emprunter(fdRecu);
+
+    // Nothing stands under the output name until the whole answer is renamed
+    // onto it: the earlier answer goes now.
+    if (sortieExiste && es.supprimer(name_emis.c_str()) != 0 && errno != ENOENT) {
+        std::perror("Ouverture du fichier r\xe9sultat");
+        std::fprintf(stderr, "Suppression impossible, fichier laiss\xe9 en place : %s\n", name_emis.c_str());
         journal.consigner(msg::IG003);
+        relacherEntree();
         return 1;
-    }
-    {
-        // The output name is created (or emptied) at once: a run that cannot
-        // write it stops before reading anything.
-        FichierEcrit sortie(es);
-        if (!sortie.ouvrir(name_emis)) {
-            std::perror("Ouverture du fichier r\xe9sultat");
-            journal.consigner(msg::IG003);
-            recu.fermer();
-            return 1;
-        }
-        sortie.abandonner();
     }
 
-    if (!emis.ouvrir(name_tmp_emis)) {
-        std::perror("Ouverture du fichier r\xe9sultat temporaire");
-        journal.consigner(msg::IG004);
-        recu.fermer();
-        supprimerOuSignaler(name_emis);  // the emptied output holds no result
+    // The output's directory must exist for the answer to be created there.
+    if (es.etatNom(rep_emis.c_str(), &st) != 0) {
+        std::perror("Ouverture du fichier r\xe9sultat");
+        journal.consigner(msg::IG003);
+        relacherEntree();
         return 1;
     }
-    if (!erre.ouvrir(name_erre)) {
+
+    // The temporary files hold the input's data: they get its permissions.
+    const mode_t mode = entree.st_mode & 0777;
+    if (!emis.creer(name_tmp_emis, mode)) {
+        std::perror("Ouverture du fichier r\xe9sultat temporaire");
+        journal.consigner(msg::IG004);
+        relacherEntree();
+        return 1;
+    }
+    if (!erre.creer(name_erre, mode)) {
         std::perror("Ouverture du fichier des erreurs");
         journal.consigner(msg::IG002);
-        recu.fermer();
+        relacherEntree();
         emis.abandonner();
         supprimerOuSignaler(name_tmp_emis);
-        supprimerOuSignaler(name_emis);  // the emptied output holds no result
         return 1;
     }
     // The place of the file record, written over at the end of the run.

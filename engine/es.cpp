@@ -2,6 +2,7 @@
 #include "engine/es.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,25 +22,33 @@ ssize_t ecrireASysteme(int fd, const void* tampon, std::size_t n, off_t position
 }
 int fermerSysteme(int fd) { return ::close(fd); }
 int renommerSysteme(const char* de, const char* vers) { return std::rename(de, vers); }
-int supprimerSysteme(const char* chemin) { return std::remove(chemin); }
+int supprimerSysteme(const char* chemin) { return ::unlink(chemin); }
+int synchroniserSysteme(int fd) { return ::fsync(fd); }
+int verrouillerSysteme(int fd, int operation) { return ::flock(fd, operation); }
+int etatSysteme(int fd, struct stat* st) { return ::fstat(fd, st); }
+int etatNomSysteme(const char* chemin, struct stat* st) { return ::stat(chemin, st); }
 
 constexpr OperationsFichier systeme{
-    ouvrirSysteme, lireSysteme, ecrireSysteme, ecrireASysteme, fermerSysteme, renommerSysteme, supprimerSysteme,
+    ouvrirSysteme,      lireSysteme,       ecrireSysteme, ecrireASysteme, fermerSysteme, renommerSysteme,
+    supprimerSysteme,   synchroniserSysteme, verrouillerSysteme, etatSysteme, etatNomSysteme,
 };
 
 // Files are created with the usual permissions, less the process's umask.
 constexpr mode_t MODE_CREATION = 0666;
 
 // Writes the n bytes, at `position` when it is 0 or more, else where the file
-// stands; a short count or an interruption is written on. False on a failure.
-bool toutEcrire(const OperationsFichier& es, int fd, const char* s, std::size_t n, off_t position = -1) {
+// stands; a short count is written on, and so is an interruption, unless the
+// process was asked to stop (then the run ends as a stop, and only the log's
+// line is still written whole). False on a failure.
+bool toutEcrire(const OperationsFichier& es, int fd, const char* s, std::size_t n, off_t position = -1,
+                bool malgreSignal = false) {
     while (n > 0) {
         const ssize_t k = position >= 0 ? es.ecrireA(fd, s, n, position) : es.ecrire(fd, s, n);
         if (k > 0) {
             s += k;
             n -= static_cast<std::size_t>(k);
             if (position >= 0) position += k;
-        } else if (k == 0 || errno != EINTR) {
+        } else if (k == 0 || errno != EINTR || (signalRecu != 0 && !malgreSignal)) {
             return false;
         }
     }
@@ -48,21 +57,43 @@ bool toutEcrire(const OperationsFichier& es, int fd, const char* s, std::size_t 
 
 }  // namespace
 
+volatile std::sig_atomic_t signalRecu = 0;
+
 const OperationsFichier& operationsSysteme() { return systeme; }
+
+bool synchroniserRepertoire(const OperationsFichier& es, const std::string& repertoire) {
+    const int fd = es.ouvrir(repertoire.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) return true;
+    const int r = es.synchroniser(fd);
+    const bool synchronise = r == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
+    es.fermer(fd);
+    return synchronise;
+}
 
 // ---------------------------------------------------------------- reading
 
 bool FichierLu::ouvrir(const std::string& chemin) {
     fermer();
     fd_ = es_->ouvrir(chemin.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    proprietaire_ = true;
     fini_ = erreur_ = false;
     pos_ = fin_ = 0;
     return fd_ >= 0;
 }
 
+void FichierLu::emprunter(int fd) {
+    fermer();
+    fd_ = fd;
+    proprietaire_ = false;
+    fini_ = erreur_ = false;
+    pos_ = fin_ = 0;
+}
+
 void FichierLu::fermer() {
-    if (fd_ >= 0) es_->fermer(fd_);  // nothing was written: a failed close loses nothing
+    // Nothing was written: a failed close loses nothing.
+    if (fd_ >= 0 && proprietaire_) es_->fermer(fd_);
     fd_ = -1;
+    proprietaire_ = true;
 }
 
 bool FichierLu::remplir() {
@@ -78,7 +109,8 @@ bool FichierLu::remplir() {
             fini_ = true;
             return false;
         }
-        if (errno != EINTR) {
+        // An interruption is read again, unless the process was asked to stop.
+        if (errno != EINTR || signalRecu != 0) {
             erreur_ = true;
             return false;
         }
@@ -90,6 +122,19 @@ bool FichierLu::remplir() {
 bool FichierEcrit::ouvrir(const std::string& chemin) {
     abandonner();
     fd_ = es_->ouvrir(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, MODE_CREATION);
+    erreur_ = false;
+    plein_ = 0;
+    return fd_ >= 0;
+}
+
+bool FichierEcrit::creer(const std::string& chemin, mode_t mode) {
+    abandonner();
+    // unlink never follows a link and never removes a directory: a directory
+    // stays, and the creation below then fails.
+    es_->supprimer(chemin.c_str());
+    // O_EXCL: a name taken again since (by a link, a FIFO or a device) makes
+    // the creation fail instead of opening it.
+    fd_ = es_->ouvrir(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     erreur_ = false;
     plein_ = 0;
     return fd_ >= 0;
@@ -125,9 +170,10 @@ void FichierEcrit::ecrireAuDebut(const char* s, std::size_t n) {
     ecrireDirect(s, n, 0);
 }
 
-bool FichierEcrit::fermer() {
+bool FichierEcrit::fermer(bool surDisque) {
     if (fd_ < 0) return false;
     vider();
+    if (surDisque && !erreur_ && es_->synchroniser(fd_) != 0) erreur_ = true;
     if (es_->fermer(fd_) != 0) erreur_ = true;
     fd_ = -1;
     return !erreur_;
@@ -149,6 +195,9 @@ bool Journal::ouvrir(const std::string& chemin) {
 
 void Journal::consigner(const char* message) {
     if (fd_ < 0) return;  // no log, or its one line is already written
+    // The log counts as written from here on, whatever happens to the write.
+    const int fd = fd_;
+    fd_ = -1;
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
@@ -156,9 +205,10 @@ void Journal::consigner(const char* message) {
     const int n = std::snprintf(ligne, sizeof ligne, "Le %02d/%02d/%04d a %02d:%02d:%02d : %s\n", tm.tm_mday,
                                 tm.tm_mon + 1, tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec, message);
     bool ecrit = n > 0 && static_cast<std::size_t>(n) < sizeof ligne &&
-                 toutEcrire(*es_, fd_, ligne, static_cast<std::size_t>(n));
-    ecrit = es_->fermer(fd_) == 0 && ecrit;
-    fd_ = -1;
+                 toutEcrire(*es_, fd, ligne, static_cast<std::size_t>(n), -1, true);
+    // The reason of a stop outlasts a power cut.
+    ecrit = ecrit && es_->synchroniser(fd) == 0;
+    ecrit = es_->fermer(fd) == 0 && ecrit;
     // The log could not take the reason of the stop: it goes to the error stream.
     if (!ecrit) std::fprintf(stderr, "Ecriture du fichier log impossible : %s\n", message);
 }

@@ -1,12 +1,15 @@
 // The file operations of a run, gathered in one seam: the engine opens,
-// reads, writes, closes, renames and removes files only through an
-// OperationsFichier, so that tests can make any single call fail. Reads and
-// writes go through large buffers, and every write is checked: an answer is
-// known complete before it is put under the output name.
+// reads, writes, syncs, locks, examines, closes, renames and removes files
+// only through an OperationsFichier, so that tests can make any single call
+// fail, or cut the run short at any of them. Reads and writes go through
+// large buffers, and every write is checked: an answer is known complete, and
+// on disk, before it is put under the output name.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
+#include <csignal>
 #include <cstddef>
 #include <string>
 
@@ -21,8 +24,23 @@ struct OperationsFichier {
     ssize_t (*ecrireA)(int fd, const void* tampon, std::size_t n, off_t position);
     int (*fermer)(int fd);
     int (*renommer)(const char* de, const char* vers);
+    // Removes a name that is no directory (a symbolic link itself, never what
+    // it points to).
     int (*supprimer)(const char* chemin);
+    // Puts a file's (or a directory's) contents on the disk (fsync).
+    int (*synchroniser)(int fd);
+    // flock(2): LOCK_EX | LOCK_NB takes the lock, LOCK_UN leaves it.
+    int (*verrouiller)(int fd, int operation);
+    // fstat(2) of an open file.
+    int (*etat)(int fd, struct stat* st);
+    // stat(2) of a name, through symbolic links.
+    int (*etatNom)(const char* chemin, struct stat* st);
 };
+
+// Set, to the signal's number, when the process is asked to stop (SIGTERM,
+// SIGINT, SIGHUP, SIGPIPE, SIGXFSZ): the run ends as a stop at the next line,
+// and writes interrupted by the signal are not retried.
+extern volatile std::sig_atomic_t signalRecu;
 
 // The operations of the system itself.
 const OperationsFichier& operationsSysteme();
@@ -41,6 +59,9 @@ public:
     FichierLu& operator=(const FichierLu&) = delete;
 
     bool ouvrir(const std::string& chemin);
+    // Reads through a descriptor opened elsewhere, which stays its owner's:
+    // fermer() leaves it open.
+    void emprunter(int fd);
     bool estOuvert() const { return fd_ >= 0; }
     void fermer();
     bool enErreur() const { return erreur_; }
@@ -64,6 +85,7 @@ private:
 
     const OperationsFichier* es_;
     int fd_ = -1;
+    bool proprietaire_ = true;
     bool fini_ = false;
     bool erreur_ = false;
     std::size_t pos_ = 0;
@@ -82,6 +104,12 @@ public:
 
     // Creates or empties the file.
     bool ouvrir(const std::string& chemin);
+    // Creates a file of the run's own: whatever is no directory under the
+    // name is removed first (a link planted there goes, what it points to is
+    // untouched), then the file is created new, never through a link and never
+    // opening what another process put there since. `mode`: its permissions,
+    // less the umask.
+    bool creer(const std::string& chemin, mode_t mode);
     bool estOuvert() const { return fd_ >= 0; }
     bool enErreur() const { return erreur_; }
 
@@ -95,8 +123,9 @@ public:
     // Writes what is buffered; false once a write has failed.
     bool vider();
     // Writes what is buffered, then closes; true when every write and the
-    // close succeeded.
-    bool fermer();
+    // close succeeded. With `surDisque`, the file is synced before the close
+    // and that must succeed too.
+    bool fermer(bool surDisque = false);
     // Closes without caring what became of the writes.
     void abandonner();
 
@@ -123,8 +152,8 @@ public:
     // Creates or empties the log.
     bool ouvrir(const std::string& chemin);
     bool estOuvert() const { return fd_ >= 0; }
-    // "Le JJ/MM/SSAA a HH:MM:SS : message" and a line feed, then the log is
-    // closed; nothing is written when the log is not open.
+    // "Le JJ/MM/SSAA a HH:MM:SS : message" and a line feed, synced to the disk,
+    // then the log is closed; nothing is written when the log is not open.
     void consigner(const char* message);
     void fermer();
 
@@ -132,5 +161,11 @@ private:
     const OperationsFichier* es_;
     int fd_ = -1;
 };
+
+// Syncs a directory, so that the names created, renamed or removed in it
+// last through a power cut. A directory that cannot be opened for reading (a
+// drop box of mode 0333) or whose file system cannot sync directories is left
+// as it is: true. False when the sync itself failed.
+bool synchroniserRepertoire(const OperationsFichier& es, const std::string& repertoire);
 
 }  // namespace vse

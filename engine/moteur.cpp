@@ -2,12 +2,17 @@
 // run that puts exactly one answer under the output name.
 #include "engine/moteur.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <new>
 
 #include "engine/interne.hpp"
 #include "rules/texte.hpp"
@@ -107,6 +112,15 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
 }
 
 int Moteur::delvoran(int argc, char** argv) {
+    // Memory exhausted anywhere in the run is a stop like the others.
+    try {
+        return executer(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return arretMemoire();
+    }
+}
+
+int Moteur::executer(int argc, char** argv) {
     prepareVSEDate();
     int premier = 0;
     if (const int r = verificationParametre(argc, argv, premier); r != 0) return r;
@@ -128,6 +142,35 @@ int Moteur::delvoran(int argc, char** argv) {
     return r != 0 ? r : finDeTraitement();
 }
 
+int Moteur::arretMemoire() {
+    std::fputs("\x07llocation m\xe9moire impossible\n", stdout);
+    std::fflush(stdout);
+    if (reponseEnPlace >= 0) {
+        // The answer stands: only what is left of the run is cleared.
+        supprimerOuSignaler(name_tmp_emis);
+        supprimerOuSignaler(name_erre);
+        supprimerOuSignaler(name_tmp_recu);
+        relacherEntree();
+        journal.fermer();
+        return reponseEnPlace;
+    }
+    // Wherever the run was, even midway through a stop: the input is given
+    // back if it is still aside, and the run's files are removed.
+    allCloseFile();
+    if (entreeDeplacee) {
+        nePasEmettre();
+    } else if (entreePrise) {
+        relacherEntree();
+        supprimerOuSignaler(name_tmp_emis);
+        supprimerOuSignaler(name_emis);
+        supprimerOuSignaler(name_erre);
+    } else {
+        relacherEntree();
+    }
+    journal.consigner(msg::IG018);
+    return 1;
+}
+
 // ---------------------------------------------------------------- end of run
 
 void Moteur::allCloseFile() {
@@ -144,11 +187,22 @@ void Moteur::supprimerOuSignaler(const std::string& nom) {
 }
 
 int Moteur::emettre(const std::string& name_emettre) {
-    // Renaming replaces whatever stands under the output name, in one step.
-    if (es.renommer(name_emettre.c_str(), name_emis.c_str()) == 0) return 0;
-    std::perror("rename");
+    // Renaming replaces whatever stands under the output name, in one step;
+    // the output's directory is then synced, so that the new name outlasts a
+    // power cut before the input is removed.
+    if (es.renommer(name_emettre.c_str(), name_emis.c_str()) == 0) {
+        if (synchroniserRepertoire(es, rep_emis)) return 0;
+        // The answer's name may not outlast a power cut: it is taken back, and
+        // the input is kept.
+        std::perror("Synchronisation du r\xe9pertoire du fichier r\xe9sultat");
+        supprimerOuSignaler(name_emis);
+    } else {
+        std::perror("rename");
+    }
     const bool rendu = es.renommer(name_tmp_recu.c_str(), name_recu.c_str()) == 0;
     if (!rendu) std::perror("rename");
+    if (rendu) entreeDeplacee = false;
+    relacherEntree();
     supprimerOuSignaler(name_tmp_emis);
     supprimerOuSignaler(name_emis);
     supprimerOuSignaler(name_erre);
@@ -160,13 +214,22 @@ void Moteur::nePasEmettre() {
     if (es.renommer(name_tmp_recu.c_str(), name_recu.c_str()) != 0) {
         std::perror("rename");
         journal.consigner(msg::IG009);
+    } else {
+        entreeDeplacee = false;
     }
+    // The lock goes with the input, given back or not.
+    relacherEntree();
     supprimerOuSignaler(name_tmp_emis);
     supprimerOuSignaler(name_emis);
     supprimerOuSignaler(name_erre);
 }
 
+void Moteur::signalerSignal() const {
+    std::fprintf(stderr, "Signal %d re\xe7u : traitement arr\xeat\xe9\n", static_cast<int>(signalRecu));
+}
+
 int Moteur::arret(const char* message) {
+    if (message == msg::IG016) signalerSignal();
     allCloseFile();
     nePasEmettre();
     journal.consigner(message);
@@ -208,23 +271,73 @@ int Moteur::finDeTraitement() {
     }
     // A kept file that could not be written whole is never put under the
     // output name: the input is given back. The discarded one does not matter.
-    const bool ecrit = (accepte ? emis : erre).fermer();
+    // The kept file is on the disk before it is renamed: the rename can never
+    // outlast its contents through a power cut.
+    const bool ecrit = (accepte ? emis : erre).fermer(true);
     allCloseFile();
+    // Asked to stop before the answer is in place (a write it interrupted
+    // included): a stop like any other.
+    if (signalRecu != 0) return arret(msg::IG016);
     if (!ecrit) {
         std::perror(accepte ? "Ecriture du fichier r\xe9sultat temporaire" : "Ecriture du fichier des erreurs");
         return arret(accepte ? msg::IG004 : msg::IG002);
     }
     if (emettre(accepte ? name_tmp_emis : name_erre) != 0) return 1;
-    supprimerOuSignaler(name_tmp_recu);
+    reponseEnPlace = accepte ? 0 : 2;
+    // The answer stands, on disk: a signal from here on changes nothing. The
+    // input goes last, its lock with it, and its removal is synced.
     supprimerOuSignaler(accepte ? name_erre : name_tmp_emis);
+    supprimerOuSignaler(name_tmp_recu);
+    entreeDeplacee = false;
+    relacherEntree();
+    synchroniserRepertoire(es, rep_recu);
     journal.fermer();
     return accepte ? 0 : 2;
 }
 
+namespace {
+
+extern "C" void signalerArret(int signal) { signalRecu = signal; }
+
+// The signals that ask a run to stop end it as a stop (the input given back,
+// no answer, one line in the log) instead of killing it midway. Blocking
+// calls are not restarted, so the run sees the request at once.
+void installerSignaux() {
+    struct sigaction action{};
+    action.sa_handler = signalerArret;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    for (const int s : {SIGTERM, SIGINT, SIGHUP, SIGPIPE, SIGXFSZ}) sigaction(s, &action, nullptr);
+}
+
+// Descriptors 0, 1 and 2 left closed by the caller are opened on /dev/null,
+// so that no file of the run takes one of them (the log would receive the
+// console report, an answer the error messages).
+void descripteursStandard() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int nul = ::open("/dev/null", O_RDWR);
+        if (nul < 0) return;
+        if (nul != fd) {
+            ::dup2(nul, fd);
+            ::close(nul);
+        }
+    }
+}
+
+}  // namespace
+
 int delvoran(const Pack& pack, int argc, char** argv) {
-    // The run's buffers are large: they live on the heap, not on the stack.
-    const auto moteur = std::make_unique<Moteur>(pack);
-    return moteur->delvoran(argc, argv);
+    descripteursStandard();
+    installerSignaux();
+    try {
+        // The run's buffers are large: they live on the heap, not on the stack.
+        const auto moteur = std::make_unique<Moteur>(pack);
+        return moteur->delvoran(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("\x07llocation m\xe9moire impossible\n", stdout);
+        return 1;
+    }
 }
 
 }  // namespace vse

@@ -42,6 +42,13 @@ inline constexpr const char* IG014 = "IG014: Pas de VSE de base";
 inline constexpr const char* IG015 = "IG015: Pr\xe9sence de VSE de longueur nulle";
 inline constexpr const char* I073 = "I073 : Plus de 10000 enregistrements dans le fichier";
 inline constexpr const char* I099 = "I099 : Donn\xe9" "e absente : num\xe9ro du fichier \xe9mis";
+// Stops of the process rather than of the data: a signal asking the run to
+// stop, an input left under its temporary name by a run that died, memory
+// exhausted.
+inline constexpr const char* IG016 = "IG016: Traitement interrompu par un signal";
+inline constexpr const char* IG017 =
+    "IG017: Fichier re\xe7u laiss\xe9 sous son nom temporaire par un traitement interrompu";
+inline constexpr const char* IG018 = "IG018: Allocation m\xe9moire impossible";
 }  // namespace msg
 
 // File names: directory part, directory with its separator, file name.
@@ -59,6 +66,7 @@ void tracer(const char* s);
 class Moteur {
 public:
     explicit Moteur(const Pack& pack, const OperationsFichier& es = operationsSysteme());
+    ~Moteur() { relacherEntree(); }
     Moteur(const Moteur&) = delete;
     Moteur& operator=(const Moteur&) = delete;
 
@@ -110,6 +118,15 @@ public:
     Rapport* rapport = nullptr;
 
     std::string name_recu, name_emis, name_log, name_tmp_recu, name_tmp_emis, name_erre;
+    // The directories of the input and of the output, with their separator.
+    std::string rep_recu, rep_emis;
+    // The input's descriptor, read by `recu` and locked (flock) from before the
+    // input is moved aside until it is given back or removed: a later run that
+    // finds the temporary name locked knows a live run holds it.
+    int fdRecu = -1;
+    bool entreeDeplacee = false;  // the input stands under name_tmp_recu
+    bool entreePrise = false;     // this run moved the input aside: the temporary names are its own
+    int reponseEnPlace = -1;      // once the answer is under the output name: its status
     FichierLu recu;
     FichierEcrit emis;
     FichierEcrit erre;
@@ -192,6 +209,11 @@ private:
     Rapport* choisirRapport(int visu);
     int verificationParametre(int argc, char** argv, int& premier);
     int ouvrirFichiers();
+    int entreePrecedente();  // what stands under name_tmp_recu before the run
+    void relacherEntree();   // closes the input's descriptor, which leaves its lock
+    int arretMemoire();      // memory exhausted: a stop, the input given back
+    void signalerSignal() const;  // names the signal received on the error stream
+    int executer(int argc, char** argv);
     int boucle();
     int finDeTraitement();
     int arret(const char* message);  // stop while reading lines: input given back

@@ -166,8 +166,9 @@ Panne panneDe(std::uint8_t b) {
     if (b < 0xE0) return {};
     const int i = b - 0xE0;
     const Op op = toutesLesOps[i % NB_OPS];
-    const int erreur = op == Op::lire ? EIO
+    const int erreur = op == Op::lire || op == Op::synchroniser                   ? EIO
                        : op == Op::ecrire || op == Op::ecrireA || op == Op::fermer ? ENOSPC
+                       : op == Op::verrouiller                                     ? EWOULDBLOCK
                                                                                    : EACCES;
     return {op, i / NB_OPS + 1, erreur, Genre::echec};
 }
@@ -175,9 +176,16 @@ Panne panneDe(std::uint8_t b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char modele[] = "/tmp/vse_fuzz_XXXXXX";
-    if (::mkdtemp(modele) == nullptr) echec("mkdtemp");
-    repertoire = modele;
+    // In memory where it can be: every answer is synced to the disk, which on
+    // a disk costs milliseconds a run.
+    for (const char* base : {"/dev/shm", "/tmp"}) {
+        std::string modele = std::string(base) + "/vse_fuzz_XXXXXX";
+        if (::mkdtemp(modele.data()) != nullptr) {
+            repertoire = modele;
+            break;
+        }
+    }
+    if (repertoire.empty()) echec("mkdtemp");
     std::atexit([] {
         std::error_code ec;
         fs::remove_all(repertoire, ec);

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -184,10 +185,23 @@ std::vector<std::string> contenuDe(const fs::path& rep) {
     return r;
 }
 
+namespace {
+// Scratch directories go to memory (/dev/shm) unless TMPDIR says otherwise:
+// every answer is synced to the disk, which on a disk costs milliseconds a run.
+fs::path racineTemporaire() {
+    std::error_code ec;
+    if (std::getenv("TMPDIR") == nullptr && fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0) {
+        return "/dev/shm";
+    }
+    return fs::temp_directory_path();
+}
+}  // namespace
+
 RepertoireTemporaire::RepertoireTemporaire() {
     static std::atomic<int> compteur{0};
+    static const fs::path racine = racineTemporaire();
     for (;;) {
-        chemin_ = fs::temp_directory_path() /
+        chemin_ = racine /
                   ("vse_essai_" + std::to_string(::getpid()) + "_" + std::to_string(compteur++));
         if (fs::create_directory(chemin_)) break;
     }

@@ -1,14 +1,17 @@
 #include "tests/pannes.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <new>
 #include <regex>
 #include <sstream>
 
@@ -18,11 +21,13 @@ namespace {
 
 struct Etat {
     Comptes comptes{};
+    int total = 0;
     Panne panne;
     bool plein = false;  // the disk is full: every write fails
     Regle regle;
     std::map<int, std::string> chemins;  // descriptor -> name it was opened under
     std::vector<std::string> touchees;
+    std::vector<Appel> appels;
 };
 
 Etat& etat() {
@@ -30,17 +35,29 @@ Etat& etat() {
     return e;
 }
 
-// Counts the call; true when it is the one that must go wrong.
-bool compter(Op op) {
-    Etat& e = etat();
-    const int rang = ++e.comptes[static_cast<std::size_t>(op)];
-    return e.panne.rang != 0 && e.panne.op == op && e.panne.rang == rang;
-}
-
 std::string cheminDe(int fd) {
     const auto it = etat().chemins.find(fd);
     return it != etat().chemins.end() ? it->second : std::string();
 }
+
+// Records and counts the call; true when it is the one that must go wrong.
+// A cut, a lack of memory and a signal happen here, before the call.
+bool compter(Op op, const std::string& chemin, const char* chemin2 = nullptr) {
+    Etat& e = etat();
+    e.appels.push_back({op, chemin, chemin2 != nullptr ? chemin2 : ""});
+    const int rang = ++e.comptes[static_cast<std::size_t>(op)];
+    ++e.total;
+    const bool celuiCi = e.panne.rang != 0 && (e.panne.toutesOps ? e.panne.rang == e.total
+                                                                 : e.panne.op == op && e.panne.rang == rang);
+    if (!celuiCi) return false;
+    switch (e.panne.genre) {
+        case Genre::coupure: ::_exit(99);
+        case Genre::memoire: throw std::bad_alloc();
+        case Genre::signal: vse::signalRecu = SIGTERM; return false;
+        default: return true;
+    }
+}
+bool compter(Op op, int fd) { return compter(op, cheminDe(fd)); }
 
 int echouer(int erreur, const std::string& chemin) {
     etat().touchees.push_back(chemin);
@@ -53,7 +70,7 @@ int selonRegle(Op op, const char* chemin, const char* chemin2, int drapeaux) {
 }
 
 int ouvrir(const char* chemin, int drapeaux, mode_t mode) {
-    const bool panne = compter(Op::ouvrir);
+    const bool panne = compter(Op::ouvrir, chemin);
     if (panne) return echouer(etat().panne.genre == Genre::interrompue ? EINTR : etat().panne.erreur, chemin);
     if (const int r = selonRegle(Op::ouvrir, chemin, nullptr, drapeaux); r != 0) return echouer(r, chemin);
     const int fd = ::open(chemin, drapeaux, mode);
@@ -64,12 +81,12 @@ int ouvrir(const char* chemin, int drapeaux, mode_t mode) {
 std::size_t moitie(std::size_t n) { return n > 1 ? n / 2 : n; }
 
 ssize_t lire(int fd, void* tampon, std::size_t n) {
-    if (compter(Op::lire)) {
+    if (compter(Op::lire, fd)) {
         switch (etat().panne.genre) {
             case Genre::courte:
             case Genre::disquePlein: return ::read(fd, tampon, moitie(n));
             case Genre::interrompue: return echouer(EINTR, cheminDe(fd));
-            case Genre::echec: return echouer(etat().panne.erreur, cheminDe(fd));
+            default: return echouer(etat().panne.erreur, cheminDe(fd));
         }
     }
     return ::read(fd, tampon, n);
@@ -79,12 +96,12 @@ ssize_t lire(int fd, void* tampon, std::size_t n) {
 template <typename Ecrit>
 ssize_t ecrireSous(Op op, int fd, std::size_t n, Ecrit ecrit) {
     Etat& e = etat();
-    if (compter(op)) {
+    if (compter(op, fd)) {
         switch (e.panne.genre) {
             case Genre::courte: return ecrit(moitie(n));
             case Genre::disquePlein: e.plein = true; return ecrit(moitie(n));
             case Genre::interrompue: return echouer(EINTR, cheminDe(fd));
-            case Genre::echec: return echouer(e.panne.erreur, cheminDe(fd));
+            default: return echouer(e.panne.erreur, cheminDe(fd));
         }
     }
     if (e.plein) return echouer(ENOSPC, cheminDe(fd));
@@ -100,7 +117,7 @@ ssize_t ecrireA(int fd, const void* tampon, std::size_t n, off_t position) {
 }
 
 int fermer(int fd) {
-    const bool panne = compter(Op::fermer);
+    const bool panne = compter(Op::fermer, fd);
     const std::string chemin = cheminDe(fd);
     etat().chemins.erase(fd);
     // A failed close releases the descriptor all the same.
@@ -110,18 +127,39 @@ int fermer(int fd) {
 }
 
 int renommer(const char* de, const char* vers) {
-    if (compter(Op::renommer)) return echouer(etat().panne.erreur, de);
+    if (compter(Op::renommer, de, vers)) return echouer(etat().panne.erreur, de);
     if (const int r = selonRegle(Op::renommer, de, vers, 0); r != 0) return echouer(r, de);
     return ::rename(de, vers);
 }
 
 int supprimer(const char* chemin) {
-    if (compter(Op::supprimer)) return echouer(etat().panne.erreur, chemin);
+    if (compter(Op::supprimer, chemin)) return echouer(etat().panne.erreur, chemin);
     if (const int r = selonRegle(Op::supprimer, chemin, nullptr, 0); r != 0) return echouer(r, chemin);
-    return ::remove(chemin);
+    return ::unlink(chemin);
 }
 
-constexpr OperationsFichier avecPannes{ouvrir, lire, ecrire, ecrireA, fermer, renommer, supprimer};
+int synchroniser(int fd) {
+    if (compter(Op::synchroniser, fd)) return echouer(etat().panne.erreur, cheminDe(fd));
+    return ::fsync(fd);
+}
+
+int verrouiller(int fd, int operation) {
+    if (compter(Op::verrouiller, fd)) return echouer(etat().panne.erreur, cheminDe(fd));
+    return ::flock(fd, operation);
+}
+
+int etatFd(int fd, struct stat* st) {
+    if (compter(Op::etat, fd)) return echouer(etat().panne.erreur, cheminDe(fd));
+    return ::fstat(fd, st);
+}
+
+int etatNom(const char* chemin, struct stat* st) {
+    if (compter(Op::etatNom, chemin)) return echouer(etat().panne.erreur, chemin);
+    return ::stat(chemin, st);
+}
+
+constexpr OperationsFichier avecPannes{ouvrir,   lire,         ecrire,      ecrireA, fermer, renommer,
+                                       supprimer, synchroniser, verrouiller, etatFd,  etatNom};
 
 }  // namespace
 
@@ -134,6 +172,10 @@ const char* nom(Op op) {
         case Op::fermer: return "fermer";
         case Op::renommer: return "renommer";
         case Op::supprimer: return "supprimer";
+        case Op::synchroniser: return "synchroniser";
+        case Op::verrouiller: return "verrouiller";
+        case Op::etat: return "etat";
+        case Op::etatNom: return "etatNom";
     }
     return "?";
 }
@@ -143,7 +185,10 @@ const OperationsFichier& operations() { return avecPannes; }
 void armer(const Panne& p) {
     Etat& e = etat();
     e.comptes = {};
+    e.total = 0;
+    e.appels.clear();
     e.panne = p;
+    vse::signalRecu = 0;
     e.plein = false;
     e.regle = nullptr;
     e.touchees.clear();
@@ -152,6 +197,8 @@ void armer(const Panne& p) {
 void regle(Regle r) { etat().regle = std::move(r); }
 
 const Comptes& comptes() { return etat().comptes; }
+int total() { return etat().total; }
+const std::vector<Appel>& appels() { return etat().appels; }
 const std::vector<std::string>& touchees() { return etat().touchees; }
 
 // ---------------------------------------------------------------- what a run leaves

@@ -1,10 +1,12 @@
 // File operations that fail on demand, for running whole programs in-process
 // under faults: every call is counted per operation, and the k-th call of a
-// chosen operation fails with a chosen errno (or moves only part of its bytes,
-// or is interrupted). A failed close still releases its descriptor, as the
-// system's does. Also the checks of what a run must leave behind whatever
-// failed under it. Shared by the tests and the fuzz target (no test framework
-// here).
+// chosen operation (or the k-th call of any operation) fails with a chosen
+// errno, moves only part of its bytes, is interrupted, cuts the process short
+// as a kill would, runs out of memory or comes with a signal asking the run
+// to stop. A failed close still releases its descriptor, as the system's
+// does. Every call is recorded in order with the names it concerns. Also the
+// checks of what a run must leave behind whatever failed under it. Shared by
+// the tests and the fuzz target (no test framework here).
 #pragma once
 
 #include <array>
@@ -16,10 +18,11 @@
 
 namespace vse::pannes {
 
-enum class Op { ouvrir, lire, ecrire, ecrireA, fermer, renommer, supprimer };
-inline constexpr int NB_OPS = 7;
-inline constexpr Op toutesLesOps[NB_OPS] = {Op::ouvrir, Op::lire,     Op::ecrire,   Op::ecrireA,
-                                            Op::fermer, Op::renommer, Op::supprimer};
+enum class Op { ouvrir, lire, ecrire, ecrireA, fermer, renommer, supprimer, synchroniser, verrouiller, etat, etatNom };
+inline constexpr int NB_OPS = 11;
+inline constexpr Op toutesLesOps[NB_OPS] = {Op::ouvrir,    Op::lire,         Op::ecrire,      Op::ecrireA,
+                                            Op::fermer,    Op::renommer,     Op::supprimer,   Op::synchroniser,
+                                            Op::verrouiller, Op::etat,       Op::etatNom};
 const char* nom(Op op);
 
 enum class Genre {
@@ -27,6 +30,9 @@ enum class Genre {
     courte,       // a read or write moves half of what is asked (at least one byte)
     interrompue,  // the call does nothing and fails with EINTR
     disquePlein,  // a write moves half of what is asked, every later write fails with ENOSPC
+    coupure,      // the process ends at once (_exit), before the call, as under SIGKILL
+    memoire,      // the call throws std::bad_alloc, before doing anything
+    signal,       // SIGTERM is received just before the call, which then runs
 };
 
 struct Panne {
@@ -34,6 +40,14 @@ struct Panne {
     int rang = 0;  // 1-based rank of the call of `op` that fails; 0: none
     int erreur = 0;
     Genre genre = Genre::echec;
+    bool toutesOps = false;  // `rang` counts the calls of every operation, `op` aside
+};
+
+// One call made through the seam: the operation and the names it concerns
+// (for a call on a descriptor, the name it was opened under).
+struct Appel {
+    Op op;
+    std::string chemin, chemin2;
 };
 
 using Comptes = std::array<int, NB_OPS>;
@@ -41,7 +55,8 @@ using Comptes = std::array<int, NB_OPS>;
 // The seam that counts and fails calls.
 const OperationsFichier& operations();
 
-// Starts a run: counts from zero, the fault to inject (rang 0: none), no rule.
+// Starts a run: counts from zero, the fault to inject (rang 0: none), no rule,
+// no signal received.
 void armer(const Panne& p = {});
 // A rule asked before every open, rename and remove (chemin2: the new name of
 // a rename, else null): a non-zero answer is the errno the call fails with.
@@ -50,6 +65,9 @@ void regle(Regle r);
 
 const Comptes& comptes();
 inline int compte(Op op) { return comptes()[static_cast<std::size_t>(op)]; }
+// Calls of every operation since armer().
+int total();
+const std::vector<Appel>& appels();
 // Paths of the files whose calls failed (for reads, writes and closes: the
 // name the descriptor was opened under; for a rename: its old name).
 const std::vector<std::string>& touchees();

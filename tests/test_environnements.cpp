@@ -5,12 +5,16 @@
 // their directories.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -265,33 +269,80 @@ TEST_F(Environnements, NomsQuiDesignentUnMemeFichier) {
     }
 }
 
-// An earlier input left under the temporary name (a run stopped while opening
-// its files, or still going) is never overwritten by the next input of the
-// same name: the new run stops and both stay as they are.
+// An input under the temporary name belongs to another run. Locked, a live
+// run holds it: the new run stops with IG009 and touches nothing. Unlocked, the
+// run that held it died (or stopped there): the new run stops with IG017 and
+// names the one command that gives it back, which then lets a run answer. An
+// input locked by a live run that has not moved it yet is not taken either.
 TEST_F(Environnements, EntreePrecedenteSousLeNomTemporaire) {
+    const std::string IG017 =
+        "IG017: Fichier re\xe7u laiss\xe9 sous son nom temporaire par un traitement interrompu";
+    struct Cas {
+        const char* nom;
+        bool entreePresente;
+        bool temporairePresent;
+        const char* verrouille;  // the name a live run holds locked, or null
+        std::string message;
+        std::string dit;  // said on the error stream
+    };
+    const Cas cas[] = {
+        {"abandonnee, entree presente", true, true, nullptr, IG017, "d\xe9placez-le d'abord"},
+        {"abandonnee, entree absente", false, true, nullptr, IG017, "pour le rendre : mv -- "},
+        {"tenue par une execution", true, true, "tmp", IG009, "en cours de traitement"},
+        {"tenue, entree absente", false, true, "tmp", IG009, "en cours de traitement"},
+        {"entree tenue avant d'etre deplacee", true, false, "in.vse", IG009, "en cours de traitement"},
+    };
     for (P p : {P::principal, P::pf}) {
-        SCOPED_TRACE(nom(p));
-        vider();
-        const std::string tmp = std::string("in.vse_r") + (p == P::pf ? "_pf" : "");
-        const std::string ancienne = contenus(p)[1].octets;
-        const std::string nouvelle = contenus(p)[0].octets;
-        ecrire(rep.chemin() / tmp, ancienne);
-        ecrire(rep.chemin() / "in.vse", nouvelle);
-        const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
-        EXPECT_EQ(e.statut, 1);
-        EXPECT_EQ(e.erreurs.rfind("rename: ", 0), 0u) << e.erreurs;
-        EXPECT_EQ(lire(rep.chemin() / tmp), ancienne);
-        EXPECT_EQ(lire(rep.chemin() / "in.vse"), nouvelle);
-        EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"in.vse", tmp, "run.log"}));
-        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(IG009));
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(nom(p)) + " " + c.nom);
+            vider();
+            const std::string tmp = std::string("in.vse_r") + (p == P::pf ? "_pf" : "");
+            const std::string ancienne = contenus(p)[1].octets;
+            const std::string nouvelle = contenus(p)[0].octets;
+            if (c.temporairePresent) ecrire(rep.chemin() / tmp, ancienne);
+            if (c.entreePresente) ecrire(rep.chemin() / "in.vse", nouvelle);
+            int verrou = -1;
+            if (c.verrouille != nullptr) {
+                const std::string v = std::string(c.verrouille) == "tmp" ? tmp : c.verrouille;
+                verrou = ::open((rep / v).c_str(), O_RDONLY | O_CLOEXEC);
+                ASSERT_EQ(::flock(verrou, LOCK_EX | LOCK_NB), 0);
+            }
+            const std::vector<std::string> avant = arbre(rep.chemin());
+            const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+            if (verrou >= 0) ::close(verrou);
+            EXPECT_EQ(e.statut, 1);
+            EXPECT_NE(e.erreurs.find(c.dit), std::string::npos) << e.erreurs;
+            if (c.temporairePresent) {
+                EXPECT_EQ(lire(rep.chemin() / tmp), ancienne);
+            }
+            if (c.entreePresente) {
+                EXPECT_EQ(lire(rep.chemin() / "in.vse"), nouvelle);
+            }
+            std::vector<std::string> apres = avant;
+            apres.push_back("run.log");
+            std::sort(apres.begin(), apres.end());
+            EXPECT_EQ(arbre(rep.chemin()), apres);
+            EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(c.message));
+            if (c.message != IG017 || c.entreePresente) continue;
+
+            // The command given, run as given, gives the input back.
+            const std::size_t mv = e.erreurs.find("mv -- ");
+            ASSERT_NE(mv, std::string::npos);
+            const std::string commande = e.erreurs.substr(mv, e.erreurs.find('\n', mv) - mv);
+            EXPECT_EQ(executer("/bin/sh", {"-c", commande}, rep.chemin()).statut, 0) << commande;
+            const Execution reprise = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+            EXPECT_EQ(reprise.statut, 2) << reprise.erreurs;
+            EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"out.vse", "run.log"}));
+        }
     }
 }
 
 // A directory where nothing may be created, renamed or removed, simulated on
 // the seam: as the input's directory, the input cannot be moved aside and
 // stays; as the output's directory, the run stops before reading and the
-// input stays under its temporary name; an output that exists there may be
-// opened but no temporary file beside it, and what cannot be removed is named.
+// input stays under its temporary name: the temporary file of accepted records
+// cannot be created there (IG004), or an earlier answer there cannot be
+// removed (IG003), and what cannot be removed is named.
 TEST_F(Environnements, RepertoireEnLectureSeule) {
     using namespace vse::pannes;
     struct Cas {
@@ -303,8 +354,8 @@ TEST_F(Environnements, RepertoireEnLectureSeule) {
     };
     const Cas cas[] = {
         {"entrees", "entrees", false, IG009, false},
-        {"sorties", "sorties", false, IG003, true},
-        {"sorties, sortie existante", "sorties", true, "IG004", true},
+        {"sorties", "sorties", false, "IG004", true},
+        {"sorties, sortie existante", "sorties", true, IG003, true},
     };
     const std::string octets = contenus(P::l)[0].octets;
     for (const Cas& c : cas) {
@@ -336,6 +387,211 @@ TEST_F(Environnements, RepertoireEnLectureSeule) {
         EXPECT_NE(lire(l.journal).find(c.message), std::string::npos) << lire(l.journal);
         if (c.sortieExiste) {
             EXPECT_NE(constat.erreurs.find(l.sortie), std::string::npos) << constat.erreurs;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- hostile surroundings
+
+// Another user who may write in the output directory plants something under
+// a temporary name: a symbolic link or a hard link to a file of the victim, a
+// FIFO, a directory. The victim's file keeps its bytes and mode, no run waits,
+// and the run answers whole; a directory there cannot be removed, and the run
+// stops as when that file cannot be created, the input under its temporary name.
+TEST_F(Environnements, PiegesSousLesNomsTemporaires) {
+    const std::string IG002 =
+        "IG002: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier d'erreur";
+    const std::string IG004 =
+        "IG004: Donn\xe9" "es incorrectes ou absentes : impossible d'acc\xe9" "der au fichier \xe0 \xe9" "mettre";
+    struct Piege {
+        const char* nom;
+        std::function<void(const fs::path& victime, const fs::path& nom)> poser;
+    };
+    const Piege pieges[] = {
+        {"lien symbolique", [](const fs::path& v, const fs::path& n) { fs::create_symlink(v, n); }},
+        {"lien dur", [](const fs::path& v, const fs::path& n) { fs::create_hard_link(v, n); }},
+        {"FIFO", [](const fs::path&, const fs::path& n) { ASSERT_EQ(::mkfifo(n.c_str(), 0666), 0); }},
+        {"repertoire", [](const fs::path&, const fs::path& n) { fs::create_directory(n); }},
+    };
+    for (P p : {P::principal, P::pf}) {
+        const std::string sfx = p == P::pf ? "_pf" : "";
+        for (const Contenu& contenu : {contenus(p)[0], contenus(p)[1]}) {
+            const std::string attendu = reference(p, contenu.octets);
+            for (const char* temporaire : {"_e", "_o"}) {
+                for (const Piege& piege : pieges) {
+                    SCOPED_TRACE(std::string(nom(p)) + " " + contenu.nom + " " + temporaire + " " + piege.nom);
+                    vider();
+                    for (const char* d : {"in", "out", "log", "perso"}) fs::create_directory(rep.chemin() / d);
+                    const fs::path victime = rep.chemin() / "perso/victime";
+                    ecrire(victime, "precieux\n");
+                    fs::permissions(victime, fs::perms(0640));
+                    ecrire(rep.chemin() / "in/F.vse", contenu.octets);
+                    const fs::path plante = rep.chemin() / ("out/F.vse" + std::string(temporaire) + sfx);
+                    piege.poser(victime, plante);
+
+                    const Execution e = sousDelai(p, {"in/F.vse", "out/F.vse", "log/F.log"}, rep.chemin());
+                    EXPECT_EQ(lire(victime), "precieux\n");
+                    EXPECT_EQ(fs::status(victime).permissions(), fs::perms(0640));
+                    if (std::string(piege.nom) == "repertoire") {
+                        EXPECT_EQ(e.statut, 1) << e.erreurs;
+                        EXPECT_EQ(lire(rep.chemin() / ("in/F.vse_r" + sfx)), contenu.octets);
+                        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "log/F.log")),
+                                  logAttendu(std::string(temporaire) == "_e" ? IG004 : IG002));
+                        EXPECT_FALSE(fs::exists(rep.chemin() / "out/F.vse"));
+                        continue;
+                    }
+                    EXPECT_EQ(e.statut, contenu.statut) << e.erreurs;
+                    EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / "out/F.vse")), attendu);
+                    EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"log/F.log", "out/F.vse", "perso/victime"}));
+                }
+            }
+        }
+    }
+}
+
+// The output name is only looked at before the input is moved: a directory
+// or a FIFO there stops the run (IG003, named on the error stream), the input
+// stays under its own name and nothing is created; a dangling symbolic link is
+// answered through, the answer made where it points.
+TEST_F(Environnements, NomDeSortieQuiNEstPasUnFichier) {
+    const P p = P::d;
+    const Contenu contenu = contenus(p)[0];
+    struct Cas {
+        const char* nom;
+        std::function<void(const fs::path&)> poser;
+    };
+    const Cas cas[] = {
+        {"repertoire", [](const fs::path& n) { fs::create_directory(n); }},
+        {"FIFO", [](const fs::path& n) { ASSERT_EQ(::mkfifo(n.c_str(), 0600), 0); }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        vider();
+        ecrire(rep.chemin() / "in.vse", contenu.octets);
+        c.poser(rep.chemin() / "out.vse");
+        std::vector<std::string> attendu = arbre(rep.chemin());
+        const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+        EXPECT_EQ(e.statut, 1);
+        EXPECT_NE(e.erreurs.find("out.vse n'est pas un fichier ordinaire"), std::string::npos) << e.erreurs;
+        EXPECT_EQ(lire(rep.chemin() / "in.vse"), contenu.octets);
+        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")), logAttendu(IG003));
+        attendu.push_back("run.log");
+        std::sort(attendu.begin(), attendu.end());
+        EXPECT_EQ(arbre(rep.chemin()), attendu);
+    }
+
+    vider();
+    fs::create_directory(rep.chemin() / "archive");
+    fs::create_symlink("archive/reponse.vse", rep.chemin() / "out.vse");
+    ecrire(rep.chemin() / "in.vse", contenu.octets);
+    const Execution e = sousDelai(p, {"in.vse", "out.vse", "run.log"}, rep.chemin());
+    EXPECT_EQ(e.statut, 0) << e.erreurs;
+    EXPECT_TRUE(fs::is_symlink(rep.chemin() / "out.vse"));
+    EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / "archive/reponse.vse")), reference(p, contenu.octets));
+    EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"archive/reponse.vse", "out.vse", "run.log"}));
+}
+
+// ---------------------------------------------------------------- the process
+
+// A program started by fork and exec; `avant` runs in the child first.
+pid_t demarrer(P p, const std::vector<std::string>& arguments, const fs::path& repertoire,
+               const std::function<void()>& avant) {
+    std::vector<std::string> mots{chemin(p)};
+    mots.insert(mots.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& m : mots) argv.push_back(m.data());
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::chdir(repertoire.c_str()) != 0) ::_exit(126);
+        avant();
+        ::alarm(60);  // a run that waits is killed, and seen as such
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+int attendre(pid_t pid) {
+    int etat = 0;
+    while (::waitpid(pid, &etat, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+}
+
+// A signal asking the run to stop, received midway through a file of 2000
+// records while the -d report fills a pipe nobody reads: the run ends as a
+// stop (status 1, the input back under its name, no answer, IG016 in the log).
+// The last case closes the pipe after one byte, as `| head -c1` does.
+TEST_F(Environnements, SignalEnCoursDeTraitement) {
+    const P p = P::l;
+    std::vector<std::string> lignes{fich(p, 2000).ligne()};
+    lignes.insert(lignes.end(), 2000, vseType(p).ligne());
+    const std::string octets = fichier(lignes);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGPIPE, SIGXFSZ, 0}) {
+        SCOPED_TRACE(signal == 0 ? std::string("tube ferme") : std::string(strsignal(signal)));
+        vider();
+        ecrire(rep.chemin() / "in.vse", octets);
+        int tube[2];
+        ASSERT_EQ(::pipe(tube), 0);
+        const pid_t pid = demarrer(p, {"-d", "in.vse", "out.vse", "run.log"}, rep.chemin(), [&] {
+            ::dup2(tube[1], 1);
+            const int nul = ::open("/dev/null", O_WRONLY);
+            ::dup2(nul, 2);
+            ::close(tube[0]);
+            ::close(tube[1]);
+        });
+        ::close(tube[1]);
+        // The pipe full: the run is midway.
+        int plein = 0;
+        for (int i = 0; i < 2000 && plein < 60 * 1024; ++i) {
+            ::usleep(1000);
+            ASSERT_EQ(::ioctl(tube[0], FIONREAD, &plein), 0);
+        }
+        ASSERT_GE(plein, 60 * 1024);
+        if (signal != 0) {
+            ::kill(pid, signal);
+            char tampon[65536];
+            while (::read(tube[0], tampon, sizeof tampon) > 0) {
+            }
+        } else {
+            char octet;
+            ASSERT_EQ(::read(tube[0], &octet, 1), 1);
+        }
+        ::close(tube[0]);
+        EXPECT_EQ(attendre(pid), 1);
+        EXPECT_EQ(arbre(rep.chemin()), (std::vector<std::string>{"in.vse", "run.log"}));
+        EXPECT_EQ(lire(rep.chemin() / "in.vse"), octets);
+        EXPECT_EQ(ligneDuLog(lire(rep.chemin() / "run.log")),
+                  logAttendu("IG016: Traitement interrompu par un signal"));
+    }
+}
+
+// Standard input, output and error closed by the caller: no file of the run
+// takes their descriptors (the -i report would go into the log); the log
+// stays empty and the answer is whole. An answer holds the input's data: it
+// gets the input's permissions (less the umask), a private input a private
+// answer.
+TEST_F(Environnements, DescripteursEtDroits) {
+    for (P p : {P::principal, P::pf}) {
+        for (const Contenu& contenu : {contenus(p)[0], contenus(p)[1]}) {
+            const std::string attendu = reference(p, contenu.octets);
+            for (const mode_t mode : {0600, 0640, 0666}) {
+                SCOPED_TRACE(std::string(nom(p)) + " " + contenu.nom + " " + std::to_string(mode));
+                vider();
+                ecrire(rep.chemin() / "in.vse", contenu.octets);
+                fs::permissions(rep.chemin() / "in.vse", static_cast<fs::perms>(mode));
+                const pid_t pid = demarrer(p, {"-i", "in.vse", "out.vse", "run.log"}, rep.chemin(), [] {
+                    ::umask(022);
+                    ::close(0);
+                    ::close(1);
+                    ::close(2);
+                });
+                EXPECT_EQ(attendre(pid), contenu.statut);
+                EXPECT_EQ(lire(rep.chemin() / "run.log"), "");
+                EXPECT_EQ(masquerHorodatages(lire(rep.chemin() / "out.vse")), attendu);
+                EXPECT_EQ(fs::status(rep.chemin() / "out.vse").permissions(), static_cast<fs::perms>(mode & ~022));
+            }
         }
     }
 }

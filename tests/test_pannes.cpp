@@ -74,6 +74,13 @@ Passage lancer(P p, const fs::path& rep, const std::string& contenu, const Panne
 
     r.violations = violations(l, constater(l, r.statut, r.erreurs, contenu));
     if (!sortieStd.empty()) r.violations.push_back("sortie standard sans -i ni -d : " + sortieStd);
+    // Whatever failed, no file is made outside the run's names.
+    for (const fs::directory_entry& e : fs::directory_iterator(rep)) {
+        const std::string n = e.path().string();
+        if (n != l.entree && n != l.sortie && n != l.journal && n != l.tmpRecu && n != l.tmpEmis && n != l.tmpErre) {
+            r.violations.push_back("fichier etranger : " + n);
+        }
+    }
     if (existe(l.sortie)) r.sortie = masquerHorodatages(lireFichier(l.sortie));
     return r;
 }
@@ -108,6 +115,10 @@ std::vector<int> erreursDe(Op op) {
         case Op::ecrireA:
         case Op::fermer: return {ENOSPC};
         case Op::supprimer: return {EACCES};
+        case Op::synchroniser: return {EIO};
+        case Op::verrouiller: return {EWOULDBLOCK};
+        case Op::etat:
+        case Op::etatNom: return {EACCES};
     }
     return {};
 }

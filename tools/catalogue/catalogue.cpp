@@ -102,27 +102,31 @@ const std::vector<ErreurDuCode>& erreursDuCode() {
 const std::vector<Arret>& arrets() {
     static const std::vector<Arret> t = {
         {msg::IG002,
-         "Le fichier temporaire des erreurs (_o) n'a pu \xeatre cr\xe9\xe9 : l'entr\xe9" "e reste sous son nom "
+         "Le fichier temporaire des erreurs (_o) n'a pu \xeatre cr\xe9\xe9 (un r\xe9pertoire sous ce nom, "
+         "r\xe9pertoire de sortie non inscriptible) : l'entr\xe9" "e reste sous son nom "
          "temporaire (_r), aucune sortie. Si la r\xe9ponse d'erreur n'a pu \xeatre \xe9" "crite en fin de "
          "traitement : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG003,
          "L'entr\xe9" "e n'a pu \xeatre ouverte, ou n'est pas un fichier ordinaire (r\xe9pertoire, FIFO, "
-         "p\xe9riph\xe9rique) : rien n'est d\xe9plac\xe9. L'entr\xe9" "e d\xe9plac\xe9" "e n'a pu "
-         "\xeatre rouverte, ou la sortie cr\xe9\xe9" "e : l'entr\xe9" "e reste sous son nom temporaire (_r). "
-         "Erreur de lecture en cours de route : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
+         "p\xe9riph\xe9rique), ou le nom de sortie d\xe9signe autre chose qu'un fichier ordinaire : rien "
+         "n'est d\xe9plac\xe9 ni cr\xe9\xe9. Le r\xe9pertoire de sortie n'existe pas, ou la r\xe9ponse "
+         "pr\xe9" "c\xe9" "dente sous le nom de sortie n'a pu \xeatre supprim\xe9" "e : l'entr\xe9" "e reste "
+         "sous son nom temporaire (_r). Erreur de lecture en cours de route : l'entr\xe9" "e est rendue sous son "
+         "nom, aucune sortie."},
         {msg::IG004,
-         "Le fichier temporaire des accept\xe9s (_e) n'a pu \xeatre cr\xe9\xe9 : l'entr\xe9" "e reste sous son "
-         "nom temporaire (_r), aucune sortie. Si le fichier accept\xe9 n'a pu \xeatre \xe9" "crit en fin de "
-         "traitement : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
+         "Le fichier temporaire des accept\xe9s (_e) n'a pu \xeatre cr\xe9\xe9 (un r\xe9pertoire sous ce nom, "
+         "r\xe9pertoire de sortie non inscriptible) : l'entr\xe9" "e reste sous son "
+         "nom temporaire (_r), aucune sortie. Si le fichier accept\xe9 n'a pu \xeatre \xe9" "crit ou mis sur "
+         "disque en fin de traitement : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG008, "Fins de ligne DOS, UNIX et MAC m\xe9lang\xe9" "es : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG009,
-         "L'entr\xe9" "e n'a pu \xeatre d\xe9plac\xe9" "e au d\xe9part, ou un fichier se trouve d\xe9j\xe0 sous "
-         "son nom temporaire (_r, l'entr\xe9" "e d'un traitement ant\xe9rieur, jamais \xe9" "cras\xe9" "e) : elle "
-         "reste sous son nom. Elle n'a pu \xeatre "
+         "L'entr\xe9" "e n'a pu \xeatre d\xe9plac\xe9" "e au d\xe9part, ou un traitement en cours la d\xe9tient "
+         "(sous son nom ou sous son nom temporaire _r, verrouill\xe9" "e), ou autre chose qu'un fichier se trouve "
+         "sous son nom temporaire : rien n'est touch\xe9. Elle n'a pu \xeatre "
          "rendue : elle reste sous son nom temporaire (_r), aucune sortie."},
         {msg::IG010,
-         "Le r\xe9sultat n'a pu \xeatre renomm\xe9 sous le nom de sortie : l'entr\xe9" "e est rendue sous son nom, "
-         "aucune sortie."},
+         "Le r\xe9sultat n'a pu \xeatre renomm\xe9 sous le nom de sortie, ou ce renommage n'a pu \xeatre mis sur "
+         "disque : l'entr\xe9" "e est rendue sous son nom, aucune sortie."},
         {msg::IG011,
          "Premi\xe8re ligne autre que FICH, ou aucune ligne compl\xe8te : l'entr\xe9" "e est rendue sous son nom, "
          "aucune sortie."},
@@ -133,6 +137,18 @@ const std::vector<Arret>& arrets() {
         {msg::I099,
          "Num\xe9ro du fichier (C1 du FICH, positions 63-78) blanc : l'entr\xe9" "e est rendue sous son nom, aucune "
          "sortie."},
+        {msg::IG016,
+         "SIGTERM, SIGINT, SIGHUP, SIGPIPE ou SIGXFSZ re\xe7u avant que la r\xe9ponse soit sous le nom de sortie : "
+         "l'entr\xe9" "e est rendue sous son nom, aucune sortie (re\xe7u apr\xe8s : la r\xe9ponse reste, statut 0 "
+         "ou 2)."},
+        {msg::IG017,
+         "L'entr\xe9" "e se trouve sous son nom temporaire (_r) sans qu'aucun traitement la d\xe9tienne : celui qui "
+         "la tenait a \xe9t\xe9 tu\xe9 ou s'est arr\xeat\xe9. Rien n'est touch\xe9 ; la sortie d'erreur donne la "
+         "commande qui la rend (mv -- <nom>_r <nom>)."},
+        {msg::IG018,
+         "M\xe9moire \xe9puis\xe9" "e : le caract\xe8re 0x07 suivi de \"llocation m\xe9moire impossible\" sur la "
+         "sortie standard, "
+         "l'entr\xe9" "e est rendue sous son nom (ou n'a pas \xe9t\xe9 d\xe9plac\xe9" "e), aucune sortie."},
     };
     return t;
 }
