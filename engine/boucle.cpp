@@ -156,6 +156,7 @@ int Moteur::dvranFgets() {
         garder(p + i, 1);
     }
     lgTampon = lg;
+    ligneImprimable_ = codCaract == 0;
     // Past its end the line buffer holds zeros, so a field beyond the end of
     // a short line is cut short or empty.
     std::memset(tampon + lg, 0, static_cast<std::size_t>(LG_VSE + MARGE_LIGNE + 1 - lg));
@@ -212,7 +213,9 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         std::memset(tampon, 0, sizeof tampon);
         std::memcpy(tampon, ligne, static_cast<std::size_t>(lg));
         lgTampon = lg;
+        ligneImprimable_ = interne::imprimables(tampon, static_cast<std::size_t>(lg)) == static_cast<std::size_t>(lg);
     }
+    ligneEntiere_ = ligneImprimable_ && lg >= LG_VSE;
     Rapport* const r = choisirRapport(v);
     vue_.xdebug = tampon;
     vue_.lgLigne = lg;

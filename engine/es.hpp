@@ -118,6 +118,14 @@ public:
         if (plein_ == TAILLE_BLOC) vider();
         tampon_[plein_++] = c;
     }
+    // Room for the next n bytes (n at most TAILLE_BLOC) in the buffer, for
+    // the caller to fill: a record is built once, where it is written from.
+    char* place(std::size_t n) {
+        if (plein_ + n > TAILLE_BLOC) vider();
+        char* p = tampon_ + plein_;
+        plein_ += n;
+        return p;
+    }
     // Writes over the start of the file (what is buffered is written first).
     void ecrireAuDebut(const char* s, std::size_t n);
     // Writes what is buffered; false once a write has failed.

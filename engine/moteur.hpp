@@ -93,7 +93,7 @@ public:
     // and C2 in the rejected record's layout (0: as cut).
     void construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                           const valeurVSE* lvalEnteteVSE, const valeurVSE* lvalCorpsVSE,
-                          const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0) const;
+                          const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0, bool entiers = false) const;
     // Index of the dispatch entry of a VSE type (the closing entry when none).
     int aiguiller(const char* e6) const;
     // The view through which rules read the current line.
@@ -236,6 +236,11 @@ private:
     void signalerAppariement(int numero);
 
     Vue vue_;
+    // The line being processed has its 256 characters, all printable: every
+    // value cut from it holds its field's whole width.
+    bool ligneEntiere_ = false;
+    bool ligneImprimable_ = false;  // as read: no character outside 0x20-0x7E
+    char resultat_ = '0';  // the program's result digit, asked of the pack once
     MemoCadre memoEntete_, memoFin_;
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};

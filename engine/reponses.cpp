@@ -20,6 +20,12 @@ namespace {
 class Enregistrement {
 public:
     Enregistrement() { std::memset(b_, ' ', LG_VSE); }
+    // A value known to hold exactly `largeur` characters.
+    Enregistrement& entier(const char* s, int largeur) {
+        std::memcpy(b_ + pos_, s, static_cast<std::size_t>(largeur));
+        pos_ += largeur;
+        return *this;
+    }
     Enregistrement& champ(const char* s, int largeur) {
         const int n = largeur < LG_VSE - pos_ ? largeur : LG_VSE - pos_;
         poser(b_ + pos_, s, n);
@@ -57,59 +63,70 @@ void Moteur::faireFinDeLigne(FichierEcrit& f, int format) {
 
 void Moteur::emettreVSE(const char* ligne, int format) {
     faireFinDeLigne(emis, format);
-    char sortie[LG_VSE];
+    char* sortie = emis.place(LG_VSE);
     std::memcpy(sortie, ligne, LG_VSE);  // an accepted line is 256 characters
     if (!(vaut(valEnteteVSE[E6].valeur, "ERRE") && vaut(valEnteteVSE[E5].valeur, "ECQ"))) {
-        sortie[76] = pack.delvoranRES();
+        sortie[76] = resultat_;
         sortie[77] = '0';
     }
-    emis.ecrire(sortie, LG_VSE);
 }
 
 void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                               const valeurVSE* ent, const valeurVSE* corps, const int* codes, int lgC1,
-                              int lgC2) const {
+                              int lgC2, bool entiers) const {
     Enregistrement e;
-    e.champ(ent[E1].valeur, 1)
-        .champ(ent[E2].valeur, 1)
-        .champ(ent[E4].valeur, 8)
-        .champ(ent[E3].valeur, 8)
-        .champ("ERR", 3)
-        .champ("ERRE", 4)
-        .champ(ent[E7].valeur, 1)
-        .champ("INTERFAC", 8)
-        .champ(ent[E9].valeur, 8)
-        .champ(valFichEnteteVSE[E3].valeur, 8)
-        .champ(ent[E11].valeur, 10)
-        .champ(ent[E12].valeur, 1)
-        .champ(ent[E13].valeur, 1)
-        .champ(ent[E6].valeur, 4)
-        .champ(ent[E5].valeur, 3);
+    // A value of a complete line of printable characters holds its field's
+    // whole width (no rule shortens a value): it is copied as it stands.
+    auto piece = [&e, entiers](const char* s, int largeur) -> Enregistrement& {
+        return entiers ? e.entier(s, largeur) : e.champ(s, largeur);
+    };
+    piece(ent[E1].valeur, 1);
+    piece(ent[E2].valeur, 1);
+    piece(ent[E4].valeur, 8);
+    piece(ent[E3].valeur, 8);
+    e.entier("ERR", 3).entier("ERRE", 4);
+    piece(ent[E7].valeur, 1);
+    e.entier("INTERFAC", 8);
+    piece(ent[E9].valeur, 8);
+    e.champ(valFichEnteteVSE[E3].valeur, 8);
+    piece(ent[E11].valeur, 10);
+    piece(ent[E12].valeur, 1);
+    piece(ent[E13].valeur, 1);
+    piece(ent[E6].valeur, 4);
+    piece(ent[E5].valeur, 3);
     // C1 and C2 as cut, each at the width of its field (2 and 12, or 4 and 3
     // in an ERRE record, followed by 7 blanks): 14 characters in all.
-    char identifiant[2 * (LG_VSE + 1)];
-    int lg = 0;
-    for (const auto& [valeur, largeur] : {std::pair{corps[C1].valeur, lgC1}, std::pair{corps[C2].valeur, lgC2}}) {
-        const int n = largeur > 0 ? largeur : longueur(valeur);
-        interne::poser(identifiant + lg, valeur, n);
-        lg += n;
+    if (entiers && lgC1 > 0 && lgC2 > 0 && lgC1 + lgC2 <= 14) {
+        piece(corps[C1].valeur, lgC1);
+        piece(corps[C2].valeur, lgC2);
+        e.blancs(14 - lgC1 - lgC2);
+    } else {
+        char identifiant[2 * (LG_VSE + 1)];
+        int lg = 0;
+        for (const auto& [valeur, largeur] :
+             {std::pair{corps[C1].valeur, lgC1}, std::pair{corps[C2].valeur, lgC2}}) {
+            const int n = largeur > 0 ? largeur : longueur(valeur);
+            interne::poser(identifiant + lg, valeur, n);
+            lg += n;
+        }
+        identifiant[lg] = '\0';
+        e.champ(identifiant, 14);
     }
-    identifiant[lg] = '\0';
-    e.champ(identifiant, 14).blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
+    e.blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
     const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
     for (int i = 0; i < n; ++i) {
         // "I%03d1": error 85 gives I0851 (a number past 999 keeps its digits).
         char code[16];
         if (codes[i] >= 0 && codes[i] <= 999) {
-            const char piece[6] = {'I', static_cast<char>('0' + codes[i] / 100), static_cast<char>('0' + codes[i] / 10 % 10),
+            const char texte[6] = {'I', static_cast<char>('0' + codes[i] / 100), static_cast<char>('0' + codes[i] / 10 % 10),
                                    static_cast<char>('0' + codes[i] % 10), '1', '\0'};
-            std::memcpy(code, piece, sizeof piece);
+            std::memcpy(code, texte, sizeof texte);
         } else {
             std::snprintf(code, sizeof code, "I%03d1", codes[i]);
         }
         e.champ(code, 5);
     }
-    e.jusqua(231).champ(VSEDate, 26);
+    e.jusqua(231).entier(VSEDate, 26);
     std::memcpy(out, e.texte(), LG_VSE);
 }
 
@@ -123,14 +140,12 @@ void Moteur::repondre(char* out, int itAiguil, int nbErreurPassee, const int* co
     const std::vector<Plan::Decoupe>& champs = plansCorps[static_cast<std::size_t>(itAiguil)].decoupes;
     const int lgC1 = champs.size() > 0 ? champs[0].largeur : 0;
     const int lgC2 = champs.size() > 1 ? champs[1].largeur : 0;
-    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2);
+    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2, ligneEntiere_);
 }
 
 void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
     if (nbErreurPassee > MAX_ERREURS) nbErreur = MAX_ERREURS;
-    char out[LG_VSE];
-    repondre(out, itAiguil, nbErreurPassee, codeErreur);
-    erre.ecrire(out, LG_VSE);
+    repondre(erre.place(LG_VSE), itAiguil, nbErreurPassee, codeErreur);
 }
 
 void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
