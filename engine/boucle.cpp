@@ -85,15 +85,13 @@ std::size_t interne::imprimables(const char* p, std::size_t n) {
 
 namespace {
 
-// The key of a four-letter VSE type, its first letter in the high byte so
-// that keys sort as names do; 0 for a text of another length.
+// The key of a four-letter VSE type, its first letter in the high byte; 0
+// for a text of another length.
 std::uint32_t cleType(const char* s) {
-    std::uint32_t k = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (s[i] == '\0') return 0;
-        k = (k << 8) | static_cast<unsigned char>(s[i]);
-    }
-    return s[4] == '\0' ? k : 0;
+    if (s[0] == '\0' || s[1] == '\0' || s[2] == '\0' || s[3] == '\0' || s[4] != '\0') return 0;
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(s[0])) << 24 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(s[1])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(s[2])) << 8 | static_cast<unsigned char>(s[3]);
 }
 
 }  // namespace
@@ -197,9 +195,17 @@ void Moteur::ajouterErreur(Controle c, int noErr, int numero) {
 
 int Moteur::aiguiller(const char* e6) const {
     const std::uint32_t cle = cleType(e6);
-    const auto it = std::lower_bound(clesAiguillage_.begin(), clesAiguillage_.end(), cle);
-    return cle != 0 && it != clesAiguillage_.end() && *it == cle ? static_cast<int>(it - clesAiguillage_.begin())
-                                                                 : pack.ERR_AIGUILLAGE();
+    if (cle != 0) {
+        for (std::size_t c = caseAiguillage(cle);; c = (c + 1) % aiguillage_.size()) {
+            if (aiguillage_[c].cle == cle) return aiguillage_[c].index;
+            if (aiguillage_[c].cle == 0) break;
+        }
+    }
+    return pack.ERR_AIGUILLAGE();
+}
+
+std::size_t Moteur::caseAiguillage(std::uint32_t cle) const {
+    return static_cast<std::size_t>((cle * 0x9E3779B1U) >> 26) % aiguillage_.size();
 }
 
 int Moteur::traitement(const char* ligne, int v, int numeroLigne, int format) {

@@ -73,12 +73,14 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
             indexerListe(*l);
     }
     if (p.coherenceEmetteur != nullptr) indexerListe(*p.coherenceEmetteur);
-    // The dispatch table is sorted by name: its names as integers, for a
-    // binary search of each line's type.
+    // The dispatch entries found by their name's key.
+    aiguillage_.assign(64, CaseAiguillage{});
     for (int i = 0; i < p.ERR_AIGUILLAGE(); ++i) {
         std::uint32_t k = 0;
         for (int c = 0; c < 4; ++c) k = (k << 8) | static_cast<unsigned char>(p.tAiguillage[i].nomVSE[c]);
-        clesAiguillage_.push_back(k);
+        std::size_t c = caseAiguillage(k);
+        while (aiguillage_[c].cle != 0) c = (c + 1) % aiguillage_.size();
+        aiguillage_[c] = {k, i};
     }
     // The bytes the frame's rules read: their fields and the fields their
     // rows name as dependance (the FICH record's stay the same for the run).

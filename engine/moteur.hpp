@@ -245,8 +245,14 @@ private:
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};
     RapportConsole rapportDetaille_{dgVisu};
-    // The dispatch entries' names as keys, in the table's order (the closing entry left out).
-    std::vector<std::uint32_t> clesAiguillage_;
+    // The dispatch entries by the key of their name (the closing entry left
+    // out), in a table of 64 slots, open addressing.
+    struct CaseAiguillage {
+        std::uint32_t cle = 0;  // 0: empty
+        int index = 0;
+    };
+    std::vector<CaseAiguillage> aiguillage_;
+    std::size_t caseAiguillage(std::uint32_t cle) const;
 };
 
 // main(argc, argv) of each program.

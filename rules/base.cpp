@@ -65,12 +65,7 @@ bool estDans(const char* champ, const tValAutorise* liste, int n) {
 
 VSE_REGLE(fVerifValAut) { return estDans(champ, sverif, lenSverif) ? 1 : 0; }
 
-VSE_REGLE(fVerifDiffNull) {
-    if (sverif == nullptr) return 1;
-    for (int i = 0; i < lenSverif; ++i)
-        if (egal(champ, sverif[i])) return 0;
-    return 1;
-}
+VSE_REGLE(fVerifDiffNull) { return egalAUneEntree(champ, sverif, lenSverif) ? 0 : 1; }
 
 VSE_REGLE(fVerifAucunBlanc) { return std::strchr(champ, ' ') == nullptr ? 1 : 0; }
 

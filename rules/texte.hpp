@@ -22,8 +22,8 @@ inline bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
 // The whole value equals the text.
 inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
-// The whole value equals the text, compared in place: short values are
-// compared faster than by a call to the library.
+// The same compared in place: short texts (codes, list entries) are compared
+// faster than by a call to the library, long ones slower.
 inline bool memeTexte(const char* a, const char* b) {
     for (;; ++a, ++b) {
         if (*a != *b) return false;
@@ -81,7 +81,13 @@ inline bool blancs(const char* s, int debut, int n) {
 
 // The first n characters of a and b are equal; a value shorter than n
 // characters only equals one just as short.
-inline bool memesDebuts(const char* a, const char* b, int n) { return std::strncmp(a, b, static_cast<std::size_t>(n)) == 0; }
+inline bool memesDebuts(const char* a, const char* b, int n) {
+    for (int i = 0; i < n; ++i) {
+        if (a[i] != b[i]) return false;
+        if (a[i] == '\0') return true;
+    }
+    return true;
+}
 
 // A number read as a decimal integer: the digits from the first character up
 // to the first non-digit (leading blanks are not skipped: "  12" reads as 0).
