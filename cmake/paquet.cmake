@@ -37,6 +37,8 @@ add_custom_target(catalogue ALL DEPENDS "${VSE_DOC_GENERE}/catalogue.md" "${VSE_
 # links to delvoran's, which describes all four programs.
 find_program(VSE_GZIP gzip REQUIRED)
 set(VSE_MAN_GENERE "${CMAKE_BINARY_DIR}/man")
+# One page per entry; the programs of VSE_PAGES_LIEES are described by
+# delvoran's page.
 set(VSE_PAGES delvoran delvoran-explique)
 set(VSE_PAGES_LIEES delvoranpf delvoranl delvorand)
 set(VSE_PAGES_GZ "")
@@ -54,8 +56,22 @@ add_custom_target(pages ALL DEPENDS ${VSE_PAGES_GZ})
 
 # ---------------------------------------------------------------- installation
 
-install(TARGETS delvoran delvoranpf delvoranl delvorand delvoran-explique
-  RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The programs installed, one per entry.
+set(VSE_PROGRAMMES delvoran delvoranpf delvoranl delvorand delvoran-explique)
+install(TARGETS ${VSE_PROGRAMMES} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# A stripped installation (cmake --install --strip, and the package) also
+# drops the sections no run reads, the compiler's .comment and .note, as
+# Debian's own programs do.
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(prog ${VSE_PROGRAMMES})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${prog}\"
+          COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
+    endif()")
+endif()
 install(FILES ${VSE_PAGES_GZ} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 foreach(page IN LISTS VSE_PAGES_LIEES)
   install(CODE "
@@ -63,7 +79,17 @@ foreach(page IN LISTS VSE_PAGES_LIEES)
     message(STATUS \"Installing: \${rep}/${page}.1.gz -> delvoran.1.gz\")
     file(CREATE_LINK delvoran.1.gz \"\${rep}/${page}.1.gz\" SYMBOLIC)")
 endforeach()
+# The copyright in Debian's machine-readable form, and the changelog, in
+# Debian's form too, compressed as the system's own.
+add_custom_command(
+  OUTPUT "${CMAKE_BINARY_DIR}/changelog.gz"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/changelog" "${CMAKE_BINARY_DIR}/changelog"
+  COMMAND "${VSE_GZIP}" -9nf "${CMAKE_BINARY_DIR}/changelog"
+  DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/changelog"
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS "${CMAKE_BINARY_DIR}/changelog.gz")
 install(FILES README.md "${VSE_DOC_GENERE}/catalogue.md" "${VSE_DOC_GENERE}/catalogue.csv"
+  cmake/debian/copyright "${CMAKE_BINARY_DIR}/changelog.gz"
   DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 
 # ---------------------------------------------------------------- Debian package
@@ -93,6 +119,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# lintian's overrides (cmake/debian/lintian-overrides, each with its reason)
+# go into the package only.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/finition.cmake")
+set(CPACK_VSE_SURCHARGES_LINTIAN "${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/lintian-overrides")
 include(CPack)
 
 # ---------------------------------------------------------------- tests

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,19 @@ TEST_F(Explique, EcritEnUtf8QuandLaLocaleLeDemande) {
     EXPECT_NE(expliquer({"-p", "delvorand", reponse}).sortie.find("rejet\xc3\xa9 1/1"), std::string::npos);
 }
 
+// With no locale (the three variables empty), a pipe gets Latin-1 and a
+// terminal UTF-8; the terminal is the one `script` gives the command.
+TEST_F(Explique, SansLocaleEcritEnUtf8SurUnTerminal) {
+    const std::string reponse = repondre(P::d, {fich(P::d, 1).ligne(), vseType(P::d).avec(F5, "X").ligne()});
+    const Environnement sansLcAll{"LC_ALL", ""}, sansLcCtype{"LC_CTYPE", ""}, sansLang{"LANG", ""};
+    EXPECT_NE(expliquer({"-p", "delvorand", reponse}).sortie.find("rejet\xe9 1/1"), std::string::npos);
+    const std::string script = "/usr/bin/script";
+    if (!std::filesystem::exists(script)) GTEST_SKIP() << "no " << script;
+    const Execution e = executer(script, {"-qec", EXPLIQUE + " -p delvorand '" + reponse + "'", "/dev/null"});
+    EXPECT_EQ(e.statut, 0) << e.erreurs;
+    EXPECT_NE(e.sortie.find("rejet\xc3\xa9 1/1"), std::string::npos) << e.sortie;
+}
+
 TEST_F(Explique, RefuseCeQuiNEstPasUneReponse) {
     // An accepted file: its first record is a FICH INF, but not marked "1".
     const std::string acceptee = repondre(P::pf, {fich(P::pf, 1).ligne(), vseType(P::pf).ligne()}, 0);
@@ -162,6 +176,29 @@ TEST_F(Explique, LigneDeCommande) {
     const Execution v = expliquer({"-v"});
     EXPECT_FALSE(v.sortie.empty());
     EXPECT_EQ(v.sortie.find_first_not_of("0123456789."), v.sortie.size() - 1) << v.sortie;
+}
+
+// The character set of the output: the locale's when it names one, else
+// UTF-8 on a terminal and Latin-1 elsewhere.
+TEST(ExpliqueJeuDeCaracteres, LaLocalePuisLeTerminal) {
+    struct Cas {
+        const char* locale;
+        bool terminal;
+        bool utf8;
+    };
+    const Cas cas[] = {
+        {nullptr, false, false},           {nullptr, true, true},
+        {"", true, true},                  {"C", false, false},
+        {"C", true, true},                 {"POSIX", true, true},
+        {"C.UTF-8", false, true},          {"fr_FR.UTF-8", false, true},
+        {"fr_FR.utf8", true, true},        {"fr_FR.ISO-8859-1", true, false},
+        {"fr_FR.iso88591", true, false},   {"fr_FR", true, false},
+        {"fr_FR@euro", true, false},       {"fr_FR.UTF-8@euro", false, true},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(vse::explique::enUtf8(c.locale, c.terminal), c.utf8)
+            << (c.locale == nullptr ? "(none)" : c.locale) << (c.terminal ? ", terminal" : ", pipe");
+    }
 }
 
 // ---------------------------------------------------------------- hand-made replies

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <vector>
 
+#include <unistd.h>
+
 #ifndef DELVORAN_VERSION
 #define DELVORAN_VERSION "?"
 #endif
@@ -248,24 +250,30 @@ const char* const USAGE =
     "         -v : donne la version de delvoran-explique\n"
     "         \xab - \xbb lit la r\xe9ponse sur l'entr\xe9" "e standard\n";
 
-// UTF-8 when the locale asks for it, else Latin-1 like the programs.
-bool localeUtf8() {
+// The locale of the character set: the first of LC_ALL, LC_CTYPE, LANG that
+// is set, or none.
+const char* localeDesCaracteres() {
     for (const char* v : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const char* s = std::getenv(v);
-        if (s == nullptr || *s == '\0') continue;
-        std::string l(s);
-        for (char& c : l) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return l.find("utf-8") != std::string::npos || l.find("utf8") != std::string::npos;
+        if (s != nullptr && *s != '\0') return s;
     }
-    return false;
+    return nullptr;
 }
 
 void ecrire(std::FILE* f, const std::string& latin1) {
-    const std::string s = localeUtf8() ? catalogue::versUtf8(latin1) : latin1;
+    const std::string s = enUtf8(localeDesCaracteres(), ::isatty(::fileno(f)) == 1) ? catalogue::versUtf8(latin1) : latin1;
     std::fwrite(s.data(), 1, s.size(), f);
 }
 
 }  // namespace
+
+bool enUtf8(const char* locale, bool terminal) {
+    const std::string l = locale == nullptr ? "" : locale;
+    if (l.empty() || l == "C" || l == "POSIX") return terminal;
+    std::string minuscules = l;
+    for (char& c : minuscules) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return minuscules.find("utf-8") != std::string::npos || minuscules.find("utf8") != std::string::npos;
+}
 
 int commande(int argc, char** argv) {
     const char* nomProgramme = "delvoran";
