@@ -195,7 +195,13 @@ private:
             int n = -1;  // -1: empty
         };
         static constexpr int NB_CASES = 256;
-        std::vector<std::pair<int, int>> plages_;  // merged
+        // The key's words: where each is read in the line, and which of its
+        // bytes belong to the ranges (the last word of a range is partial).
+        struct Mot {
+            int debut;
+            std::uint64_t masque;
+        };
+        std::vector<Mot> mots_;
         int nbMots_ = 0;
         bool actif_ = false;
         std::uint64_t cle_[MOTS] = {};

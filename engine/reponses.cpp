@@ -15,11 +15,12 @@ using interne::poser;
 
 namespace {
 
-// Writes a 256-character record piece by piece: each piece is blank-padded or
-// cut to its width, so the record always keeps its length.
+// Writes a 256-character record piece by piece, where it is to be written
+// from: the record starts as blanks, and each piece is copied up to the end of
+// its value and cut to its width, so the record always keeps its length.
 class Enregistrement {
 public:
-    Enregistrement() { std::memset(b_, ' ', LG_VSE); }
+    explicit Enregistrement(char* b) : b_(b) { std::memset(b_, ' ', LG_VSE); }
     // A value known to hold exactly `largeur` characters.
     Enregistrement& entier(const char* s, int largeur) {
         std::memcpy(b_ + pos_, s, static_cast<std::size_t>(largeur));
@@ -28,16 +29,18 @@ public:
     }
     Enregistrement& champ(const char* s, int largeur) {
         const int n = largeur < LG_VSE - pos_ ? largeur : LG_VSE - pos_;
-        poser(b_ + pos_, s, n);
+        for (int i = 0; i < n && s[i] != '\0'; ++i) b_[pos_ + i] = s[i];
         pos_ += n;
         return *this;
     }
-    Enregistrement& blancs(int n) { return champ("", n); }
+    Enregistrement& blancs(int n) {
+        pos_ = pos_ + n < LG_VSE ? pos_ + n : LG_VSE;
+        return *this;
+    }
     Enregistrement& jusqua(int position) { return blancs(position - 1 - pos_); }
-    const char* texte() const { return b_; }
 
 private:
-    char b_[LG_VSE] = {};
+    char* b_;
     int pos_ = 0;
 };
 
@@ -74,7 +77,7 @@ void Moteur::emettreVSE(const char* ligne, int format) {
 void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                               const valeurVSE* ent, const valeurVSE* corps, const int* codes, int lgC1,
                               int lgC2, bool entiers) const {
-    Enregistrement e;
+    Enregistrement e(out);
     // A value of a complete line of printable characters holds its field's
     // whole width (no rule shortens a value): it is copied as it stands.
     auto piece = [&e, entiers](const char* s, int largeur) -> Enregistrement& {
@@ -127,7 +130,6 @@ void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC
         e.champ(code, 5);
     }
     e.jusqua(231).entier(VSEDate, 26);
-    std::memcpy(out, e.texte(), LG_VSE);
 }
 
 // The ERRE VSE answering the current VSE, identified as its dispatch entry
@@ -157,7 +159,8 @@ void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
 void Moteur::ecrireFichierAccepte() {
     faireFinDeLigne(emis, formatDuFichier);
     std::strcpy(valFichEnteteVSE[E5].valeur, "INF");
-    Enregistrement e;
+    char ligne[LG_VSE];
+    Enregistrement e(ligne);
     ecrireEntete(e, valFichEnteteVSE);
     char compte[16];
     std::snprintf(compte, sizeof compte, "%06d", nombreDeVSE - 2);
@@ -171,7 +174,7 @@ void Moteur::ecrireFichierAccepte() {
         .champ(valFichCorpsVSE[C8].valeur, 1)
         .blancs(105);
     for (int i = 0; i < NB_FIN; ++i) e.champ(valFichFinVSE[i].valeur, largeurF[i]);
-    emis.ecrireAuDebut(e.texte(), LG_VSE);
+    emis.ecrireAuDebut(ligne, LG_VSE);
 }
 
 void Moteur::ecrireReponseErreur() {
@@ -193,7 +196,8 @@ void Moteur::ecrireReponseErreur() {
     std::memcpy(entete[E3].valeur, valFichEnteteVSE[E4].valeur, sizeof entete[E3].valeur);
     std::memcpy(entete[E4].valeur, valFichEnteteVSE[E3].valeur, sizeof entete[E4].valeur);
     std::strcpy(entete[E5].valeur, "INF");
-    Enregistrement e;
+    char ligne[LG_VSE];
+    Enregistrement e(ligne);
     ecrireEntete(e, entete);
     const int nbVSE = nombreDeVSE - 2;
     const int acceptes = nbVSE - nbVSE_Err + (errFich > 0 ? 1 : 0);
@@ -208,7 +212,7 @@ void Moteur::ecrireReponseErreur() {
         .champ("1", 1)
         .blancs(105)
         .champ(date, 26);
-    erre.ecrireAuDebut(e.texte(), LG_VSE);
+    erre.ecrireAuDebut(ligne, LG_VSE);
 }
 
 }  // namespace vse

@@ -121,17 +121,23 @@ void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) 
     // Ranges sorted and merged: each byte read once.
     std::vector<std::pair<int, int>> r = plages;
     std::sort(r.begin(), r.end());
-    plages_.clear();
-    nbMots_ = 0;
+    std::vector<std::pair<int, int>> fusion;
     for (const auto& [debut, largeur] : r) {
-        if (!plages_.empty() && debut <= plages_.back().first + plages_.back().second) {
-            auto& [d, l] = plages_.back();
+        if (!fusion.empty() && debut <= fusion.back().first + fusion.back().second) {
+            auto& [d, l] = fusion.back();
             l = std::max(l, debut + largeur - d);
         } else {
-            plages_.emplace_back(debut, largeur);
+            fusion.emplace_back(debut, largeur);
         }
     }
-    for (const auto& pl : plages_) nbMots_ += (pl.second + 7) / 8;
+    mots_.clear();
+    for (const auto& [debut, largeur] : fusion) {
+        for (int o = 0; o < largeur; o += 8) {
+            const int reste = largeur - o;
+            mots_.push_back({debut + o, reste >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * reste)) - 1});
+        }
+    }
+    nbMots_ = static_cast<int>(mots_.size());
     actif_ = nbMots_ <= MOTS && std::endian::native == std::endian::little;
     if (actif_) cases_.assign(NB_CASES, Case{});
 }
@@ -139,18 +145,15 @@ void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) 
 const int* Moteur::MemoCadre::trouver(const char* ligne, int& n) {
     derniere_ = nullptr;
     if (!actif_) return nullptr;
-    // The ranges read by words of eight bytes, the bytes past a range's end
-    // cleared; the words mixed into a slot number as they come.
+    // The bytes read by words of eight (the bytes past a range's end
+    // cleared), mixed into a slot number as they come.
     std::uint64_t h = 0;
-    int k = 0;
-    for (const auto& [debut, largeur] : plages_) {
-        for (int o = 0; o < largeur; o += 8) {
-            std::uint64_t mot = 0;
-            std::memcpy(&mot, ligne + debut + o, sizeof mot);
-            if (const int reste = largeur - o; reste < 8) mot &= (std::uint64_t{1} << (8 * reste)) - 1;
-            cle_[k++] = mot;
-            h = (h ^ mot) * 0x9E3779B97F4A7C15ULL;
-        }
+    for (int k = 0; k < nbMots_; ++k) {
+        std::uint64_t mot = 0;
+        std::memcpy(&mot, ligne + mots_[static_cast<std::size_t>(k)].debut, sizeof mot);
+        mot &= mots_[static_cast<std::size_t>(k)].masque;
+        cle_[k] = mot;
+        h = (h ^ mot) * 0x9E3779B97F4A7C15ULL;
     }
     Case& c = cases_[static_cast<std::size_t>(h >> 56)];
     derniere_ = &c;

@@ -255,7 +255,7 @@ inline constexpr int MARGE_LIGNE = 16;
 inline void couper(const Plan& p, const char* ligne) {
     for (const Plan::Decoupe& decoupe : p.decoupes) {
         const Plan::Decoupe d = decoupe;  // read once: the copies below may not change it
-        if (d.largeur <= MARGE_LIGNE) {
+        if (d.largeur <= MARGE_LIGNE) [[likely]] {
             std::memcpy(d.dst, ligne + d.debut, MARGE_LIGNE);
         } else {
             std::memcpy(d.dst, ligne + d.debut, static_cast<std::size_t>(d.largeur));
