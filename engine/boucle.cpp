@@ -269,26 +269,21 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         return nbErreur;
     }
 
-    // File-level checks of every VSE against the file's sender and receiver.
+    // Without report, what the header decides (the file-level checks, the
+    // header's rules, the dispatch) is kept per header: a header met before
+    // gets the same answer at once.
+    const MemoCadre::Resultat* connu = r == nullptr ? memoEntete_.trouver(tampon) : nullptr;
+    MemoCadre::Resultat nouveau;
     nbErreur = 0;
-    const char* e8 = valEnteteVSE[E8].valeur;
-    if (pack.coherenceEmetteur != nullptr && fCoherenCCE(sauvEmetteur, e8, *pack.coherenceEmetteur) == 0) {
-        ajouterErreur(Controle::CentreEmetteur, 135, numeroLigne);
+    if (connu != nullptr) {
+        for (int k = 0; k < connu->nControles; ++k) codeErreur[nbErreur++] = connu->controles[k];
+    } else {
+        controlesDeFichier(numeroLigne);
+        nouveau.nControles = nbErreur;
+        std::memcpy(nouveau.controles, codeErreur, static_cast<std::size_t>(nbErreur) * sizeof *codeErreur);
     }
     const bool infoDem = vaut(e6, "INFO") && vaut(e5, "DEM");
-    if (infoDem && !vaut(sauvEmetteur, "NORM02  ") && !vaut(sauvEmetteur, "PFOC01  ")) {
-        ajouterErreur(Controle::InfoEmetteur, 110, numeroLigne);
-    }
-    if (infoDem && !vaut(sauvRecepteur, "031BDN  ")) ajouterErreur(Controle::InfoDestinataire, 85, numeroLigne);
     const bool abat = vaut(e6, "ABAT");
-    if (abat && !vaut(sauvEmetteur, "NORM01  ") && !commencePar(sauvEmetteur, "OFFICE") &&
-        !commencePar(sauvEmetteur, "ONICAB")) {
-        ajouterErreur(Controle::AbatEmetteur, 110, numeroLigne);
-    }
-    if (abat && vaut(sauvEmetteur, "NORM01  ") && !vaut(e8, "NORMABEV")) {
-        ajouterErreur(Controle::AbatCentre, 129, numeroLigne);
-    }
-    if (vaut(e6, "FICH")) ajouterErreur(Controle::FichRepete, 109, numeroLigne);
 
     // Body fields left over from an earlier line are never read.
     for (int i = 0; i < nbChampsCorps; ++i) valCorpsVSE[i].valeur[0] = '\0';
@@ -296,8 +291,28 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
 
     int it = pack.ERR_AIGUILLAGE();
     if (nbErreur < MAX_ERREURS) {
-        nbErreur = verifierCadre(nbErreur, planEntete, memoEntete_, 'E');
-        it = aiguiller(e6);
+        if (r != nullptr) {
+            nbErreur = verifPlan(nbErreur, planEntete, nullptr, 'E');
+            it = aiguiller(e6);
+        } else {
+            if (codCaract != 0 || codLong != 0) nbErreur = erreursDeLigne(nbErreur);
+            if (connu != nullptr) {
+                for (int k = 0; k < connu->n && nbErreur < MAX_ERREURS; ++k) codeErreur[nbErreur++] = connu->codes[k];
+                it = connu->aiguillage;
+            } else {
+                const int debut = nbErreur;
+                nbErreur = parcourir<false>(nbErreur, planEntete, COLONNE_SANS_TYPE, 'E');
+                it = aiguiller(e6);
+                // A walk cut short by the tenth error does not know the
+                // header's whole answer: it is not kept.
+                if (nbErreur < MAX_ERREURS) {
+                    nouveau.n = nbErreur - debut;
+                    std::memcpy(nouveau.codes, codeErreur + debut, static_cast<std::size_t>(nouveau.n) * sizeof *codeErreur);
+                    nouveau.aiguillage = it;
+                    memoEntete_.garder(nouveau);
+                }
+            }
+        }
         const sAiguillage& entree = pack.tAiguillage[it];
         if (entree.code != -1) {
             const Plan& plan = plansCorps[static_cast<std::size_t>(it)];
@@ -340,6 +355,29 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     if (r != nullptr) r->finLigne(numeroLigne, nbErreur);
     if (pack.dependanceVSE() == 1) dependances(it, numeroLigne);
     return nbErreur;
+}
+
+void Moteur::controlesDeFichier(int numeroLigne) {
+    const char* e5 = valEnteteVSE[E5].valeur;
+    const char* e6 = valEnteteVSE[E6].valeur;
+    const char* e8 = valEnteteVSE[E8].valeur;
+    if (pack.coherenceEmetteur != nullptr && fCoherenCCE(sauvEmetteur, e8, *pack.coherenceEmetteur) == 0) {
+        ajouterErreur(Controle::CentreEmetteur, 135, numeroLigne);
+    }
+    const bool infoDem = vaut(e6, "INFO") && vaut(e5, "DEM");
+    if (infoDem && !vaut(sauvEmetteur, "NORM02  ") && !vaut(sauvEmetteur, "PFOC01  ")) {
+        ajouterErreur(Controle::InfoEmetteur, 110, numeroLigne);
+    }
+    if (infoDem && !vaut(sauvRecepteur, "031BDN  ")) ajouterErreur(Controle::InfoDestinataire, 85, numeroLigne);
+    const bool abat = vaut(e6, "ABAT");
+    if (abat && !vaut(sauvEmetteur, "NORM01  ") && !commencePar(sauvEmetteur, "OFFICE") &&
+        !commencePar(sauvEmetteur, "ONICAB")) {
+        ajouterErreur(Controle::AbatEmetteur, 110, numeroLigne);
+    }
+    if (abat && vaut(sauvEmetteur, "NORM01  ") && !vaut(e8, "NORMABEV")) {
+        ajouterErreur(Controle::AbatCentre, 129, numeroLigne);
+    }
+    if (vaut(e6, "FICH")) ajouterErreur(Controle::FichRepete, 109, numeroLigne);
 }
 
 // An accepted EXP1 or EGET creation must be followed by its EXP2 or RATA

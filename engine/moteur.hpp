@@ -171,28 +171,36 @@ public:
     std::vector<Plan> plansCorps;
 
 private:
-    // The errors the frame's rules gave the lines verified so far, by the
-    // bytes of the line those rules read (the frame's fields and the
-    // dependances of its rows), in a table of a few slots found by hashing
-    // those bytes: a file repeats a few frames (one per record type and
-    // transaction type, say) from line to line.
+    // What the frame gave the lines verified so far, by the bytes of the line
+    // that decided it, in a table of a few slots found by hashing those
+    // bytes: a file repeats a few frames (one per record type and transaction
+    // type, say) from line to line. For the header: the errors of the
+    // file-level checks and of the header's rules, and the dispatch entry;
+    // for the trailer: the errors of its rules.
     class MemoCadre {
     public:
-        // The bytes to read, as (first byte, count) ranges of the line; the
-        // memo stays off when they do not fit its key.
+        struct Resultat {
+            int controles[MAX_ERREURS];
+            int nControles = 0;
+            int codes[MAX_ERREURS];
+            int n = 0;
+            int aiguillage = 0;
+        };
+        // The bytes that decide the result, as (first byte, count) ranges of
+        // the line; the memo stays off when they do not fit its key.
         void definir(const std::vector<std::pair<int, int>>& plages);
-        // The errors kept for the line's bytes, or nullptr; `n` their number.
-        // The line lies in a buffer with a margin of 8 bytes past its 256.
-        const int* trouver(const char* ligne, int& n);
-        // Keeps the errors of the line looked up last.
-        void garder(const int* codes, int n);
+        // The result kept for the line's bytes, or nullptr. The line lies in a
+        // buffer with a margin of 8 bytes past its 256.
+        const Resultat* trouver(const char* ligne);
+        // Keeps a result for the line looked up last.
+        void garder(const Resultat& r);
 
     private:
         static constexpr int MOTS = 16;  // a key of up to 128 bytes
         struct Case {
             std::uint64_t cle[MOTS];
-            int codes[MAX_ERREURS];
-            int n = -1;  // -1: empty
+            Resultat resultat;
+            bool plein = false;
         };
         static constexpr int NB_CASES = 256;
         // The key's words: where each is read in the line, and which of its
@@ -209,6 +217,8 @@ private:
         std::vector<Case> cases_;
     };
     int verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre);
+    // The file-level checks of a line after the first (135, 110, 85, 129, 109).
+    void controlesDeFichier(int numeroLigne);
     int erreursDeLigne(int nb);
     template <bool AvecRapport>
     int parcourir(int nb, const Plan& p, int col, char lettre);

@@ -104,16 +104,20 @@ int Moteur::parcourir(int nb, const Plan& p, int col, char lettre) {
 int Moteur::verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre) {
     if (rapportCourant_ != nullptr) return verifPlan(nb, p, nullptr, lettre);
     if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
-    int n = 0;
-    if (const int* codes = memo.trouver(tampon, n)) {
-        for (int k = 0; k < n && nb < MAX_ERREURS; ++k) codeErreur[nb++] = codes[k];
+    if (const MemoCadre::Resultat* connu = memo.trouver(tampon)) {
+        for (int k = 0; k < connu->n && nb < MAX_ERREURS; ++k) codeErreur[nb++] = connu->codes[k];
         return nb;
     }
     const int debut = nb;
     nb = parcourir<false>(nb, p, COLONNE_SANS_TYPE, lettre);
     // A walk cut short by the tenth error does not know the frame's whole
     // answer: it is not kept.
-    if (nb < MAX_ERREURS) memo.garder(codeErreur + debut, nb - debut);
+    if (nb < MAX_ERREURS) {
+        MemoCadre::Resultat r;
+        r.n = nb - debut;
+        std::memcpy(r.codes, codeErreur + debut, static_cast<std::size_t>(r.n) * sizeof *r.codes);
+        memo.garder(r);
+    }
     return nb;
 }
 
@@ -142,7 +146,7 @@ void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) 
     if (actif_) cases_.assign(NB_CASES, Case{});
 }
 
-const int* Moteur::MemoCadre::trouver(const char* ligne, int& n) {
+const Moteur::MemoCadre::Resultat* Moteur::MemoCadre::trouver(const char* ligne) {
     derniere_ = nullptr;
     if (!actif_) return nullptr;
     // The bytes read by words of eight (the bytes past a range's end
@@ -157,18 +161,17 @@ const int* Moteur::MemoCadre::trouver(const char* ligne, int& n) {
     }
     Case& c = cases_[static_cast<std::size_t>(h >> 56)];
     derniere_ = &c;
-    if (c.n < 0) return nullptr;
+    if (!c.plein) return nullptr;
     for (int i = 0; i < nbMots_; ++i)
         if (c.cle[i] != cle_[i]) return nullptr;
-    n = c.n;
-    return c.codes;
+    return &c.resultat;
 }
 
-void Moteur::MemoCadre::garder(const int* codes, int n) {
+void Moteur::MemoCadre::garder(const Resultat& r) {
     if (derniere_ == nullptr) return;
     std::memcpy(derniere_->cle, cle_, sizeof cle_);
-    std::memcpy(derniere_->codes, codes, static_cast<std::size_t>(n) * sizeof *codes);
-    derniere_->n = n;
+    derniere_->resultat = r;
+    derniere_->plein = true;
 }
 
 int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
