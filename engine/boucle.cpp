@@ -156,8 +156,13 @@ int Moteur::dvranFgets() {
     lgTampon = lg;
     ligneImprimable_ = codCaract == 0;
     // Past its end the line buffer holds zeros, so a field beyond the end of
-    // a short line is cut short or empty.
-    std::memset(tampon + lg, 0, static_cast<std::size_t>(LG_VSE + MARGE_LIGNE + 1 - lg));
+    // a short line is cut short or empty (what a whole line's reading leaves
+    // in the margin is never part of a value).
+    if (lg < LG_VSE) {
+        std::memset(tampon + lg, 0, static_cast<std::size_t>(LG_VSE + MARGE_LIGNE + 1 - lg));
+    } else {
+        tampon[LG_VSE] = '\0';
+    }
     if (lg == 0) return DVRAN_LONGNULLE;
     if (lg < LG_VSE) codLong = 2;
     return ret;
