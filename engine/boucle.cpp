@@ -290,8 +290,9 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     const bool infoDem = vaut(e6, "INFO") && vaut(e5, "DEM");
     const bool abat = vaut(e6, "ABAT");
 
-    // Body fields left over from an earlier line are never read.
-    for (int i = 0; i < nbChampsCorps; ++i) valCorpsVSE[i].valeur[0] = '\0';
+    // Body fields left over from an earlier line are never read: those that
+    // this line's cut does not fill are cleared once it is known.
+    const int anciens = nbChampsCorps;
     nbChampsCorps = 0;
 
     int it = pack.ERR_AIGUILLAGE();
@@ -322,6 +323,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         if (entree.code != -1) {
             const Plan& plan = plansCorps[static_cast<std::size_t>(it)];
             const int nbChamps = couperPar(plan);
+            for (int i = nbChamps; i < anciens; ++i) valCorpsVSE[i].valeur[0] = '\0';
             nbChampsCorps = nbChamps;
             // The slaughter view of a slaughter record, for its rules (no other
             // layout names them).
@@ -348,6 +350,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     }
 
     if (it == pack.ERR_AIGUILLAGE()) {
+        for (int i = 0; i < anciens; ++i) valCorpsVSE[i].valeur[0] = '\0';
         interne::sansIdentifiant(valCorpsVSE);
         if (nbChampsCorps < 2) nbChampsCorps = 2;
     }
@@ -396,17 +399,25 @@ void Moteur::dependances(int it, int numeroLigne) {
     const char* attendu = nullptr;
     if (precedentCre && vaut(sauvCodeVSE, "EXP1")) attendu = "EXP2";
     if (precedentCre && vaut(sauvCodeVSE, "EGET")) attendu = "RATA";
-    char lien[13] = {};
-    poser(lien, c2, 12);  // compared as saved: 12 characters, blank-padded
-    if (attendu != nullptr && !(egal(e6, attendu) && vaut(e5, "CRE") && std::strncmp(lien, sauvLienVSE, 12) == 0)) {
-        faireFinDeLigne(erre, formatDuFichier);
-        erre.ecrire(sauvTamponVSE, LG_VSE);
-        existDependanceVSEerr = 1;
-        signalerAppariement(numeroLigne - 1);
+    if (attendu != nullptr) {
+        char lien[13] = {};
+        poser(lien, c2, 12);  // compared as saved: 12 characters, blank-padded
+        if (!(egal(e6, attendu) && vaut(e5, "CRE") && std::memcmp(lien, sauvLienVSE, 12) == 0)) {
+            faireFinDeLigne(erre, formatDuFichier);
+            erre.ecrire(sauvTamponVSE, LG_VSE);
+            existDependanceVSEerr = 1;
+            signalerAppariement(numeroLigne - 1);
+        }
     }
     sauvCodeVSEerr = nbErreur;
-    poser(sauvCodeVSE, e6, 4);
-    poser(sauvTypeVSE, e5, 3);
+    // The type and transaction type as saved: 4 and 3 characters, blank-padded.
+    if (ligneEntiere_) {
+        std::memcpy(sauvCodeVSE, e6, 4);
+        std::memcpy(sauvTypeVSE, e5, 3);
+    } else {
+        poser(sauvCodeVSE, e6, 4);
+        poser(sauvTypeVSE, e5, 3);
+    }
     if (nbErreur == 0 && vaut(e5, "CRE") && (vaut(e6, "EXP1") || vaut(e6, "EGET"))) {
         poser(sauvLienVSE, c2, 12);
         faireTamponVSEERR(vaut(e6, "EXP1") ? 105 : 138, it);
