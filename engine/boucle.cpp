@@ -232,7 +232,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     vue_.lgLigne = lg;
     if (r != nullptr) r->ligne(numeroLigne, tampon, lg);
     auto couperPar = [&](const Plan& p) {
-        couper(p, tampon);
+        couper(p);
         if (r != nullptr) r->coupe();
         return static_cast<int>(p.decoupes.size());
     };

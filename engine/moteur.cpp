@@ -54,10 +54,10 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
     // Each plan cuts into this run's buffers and each of its steps reads its
     // dependance where this run keeps it: the buffers live as long as the run.
     auto resoudreDep = [this](const Dependance& d) { return resoudre(d); };
-    planEntete.placer(valEnteteVSE, resoudreDep);
-    planFin.placer(valFinVSE, resoudreDep);
-    planFich.placer(valCorpsVSE, resoudreDep);
-    for (Plan& plan : plansCorps) plan.placer(valCorpsVSE, resoudreDep);
+    planEntete.placer(valEnteteVSE, tampon, resoudreDep);
+    planFin.placer(valFinVSE, tampon, resoudreDep);
+    planFich.placer(valCorpsVSE, tampon, resoudreDep);
+    for (Plan& plan : plansCorps) plan.placer(valCorpsVSE, tampon, resoudreDep);
     // Every list the program's rows and header rules name is indexed.
     auto indexer = [](const Table& t) {
         for (int i = 0; i < t.n; ++i)

@@ -177,7 +177,7 @@ void Moteur::MemoCadre::garder(const Resultat& r) {
 int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
                         const char* premLettre) {
     Plan p(t);
-    p.placer(valChampsVSE, [this](const Dependance& d) { return resoudre(d); });
+    p.placer(valChampsVSE, nullptr, [this](const Dependance& d) { return resoudre(d); });
     choisirRapport(v);
     return verifPlan(nb, p, valE5, premLettre[0]);
 }

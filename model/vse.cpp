@@ -13,8 +13,8 @@ int getvseChamps(const Table& t, const char* tampon, int lg, valeurVSE* tValVSE,
     std::vector<char> ligne(static_cast<std::size_t>((lg > LG_VSE ? lg : LG_VSE) + MARGE_LIGNE), '\0');
     if (lg > 0) std::memcpy(ligne.data(), tampon, static_cast<std::size_t>(lg));
     Plan p(t);
-    for (std::size_t k = 0; k < p.decoupes.size(); ++k) p.decoupes[k].dst = tValVSE[k].valeur;
-    couper(p, ligne.data());
+    p.placer(tValVSE, ligne.data(), [](const Dependance&) { return ""; });
+    couper(p);
     if (visu == 2) std::fputs("\n", stdout);
     return static_cast<int>(p.decoupes.size());
 }

@@ -196,6 +196,11 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
     return {v, static_cast<int>(N), nom};
 }
 
+// What a line buffer must hold past the 256 characters of a line for a plan
+// to cut it: a field of up to 16 characters is copied 16 bytes at a time.
+inline constexpr int MARGE_COUPE = 16;
+inline constexpr int MARGE_LIGNE = MARGE_COUPE;
+
 // The cut and check steps of a layout, drawn once from its rows: where each
 // field lies, and one step per row (its rule, list, presence codes and the
 // index of its field). Runs cut and verify every line by plans, whether a
@@ -204,9 +209,14 @@ struct Plan {
     struct Decoupe {
         int debut;  // 0-based
         int largeur;
-        // Set by the engine that runs the plan: the buffer that receives the
-        // field's value.
-        char* dst = nullptr;
+    };
+    // One field's copy from the line into its value buffer, set when the plan
+    // is placed: 16 bytes for a field of up to 16 characters (its end then
+    // marked), `largeur` bytes for a longer one.
+    struct Copie {
+        const char* src;
+        char* dst;
+        char* fin;  // where the value ends: dst + its width
     };
     struct Etape {
         const sCorps* ligne;
@@ -228,15 +238,23 @@ struct Plan {
     };
     std::vector<Decoupe> decoupes;
     std::vector<Etape> etapes;
+    std::vector<Copie> courtes, longues;
 
     Plan() = default;
     explicit Plan(const Table& t);
 
-    // Places the plan on buffers: field k is cut into valeurs[k], and each
-    // row's dependance is the text `resoudre` gives for it.
+    // Places the plan on buffers: field k is cut from `ligne` (none: the plan
+    // only verifies) into valeurs[k], and each row's dependance is the text
+    // `resoudre` gives for it.
     template <typename Resoudre>
-    void placer(valeurVSE* valeurs, Resoudre resoudre) {
-        for (std::size_t k = 0; k < decoupes.size(); ++k) decoupes[k].dst = valeurs[k].valeur;
+    void placer(valeurVSE* valeurs, const char* ligne, Resoudre resoudre) {
+        courtes.clear();
+        longues.clear();
+        for (std::size_t k = 0; ligne != nullptr && k < decoupes.size(); ++k) {
+            const Decoupe& d = decoupes[k];
+            char* dst = valeurs[k].valeur;
+            (d.largeur <= MARGE_COUPE ? courtes : longues).push_back({ligne + d.debut, dst, dst + d.largeur});
+        }
         for (Etape& e : etapes) {
             e.valeur = valeurs[e.index].valeur;
             e.dependance = resoudre(e.ligne->dependance);
@@ -244,23 +262,19 @@ struct Plan {
     }
 };
 
-// What a line buffer must hold past the 256 characters of a line for a plan
-// to cut it: a field of up to 16 characters is copied 16 bytes at a time.
-inline constexpr int MARGE_LIGNE = 16;
-
-// Cuts a line by a placed plan. The line lies in a buffer of at least
+// Cuts the line by a placed plan. The line lies in a buffer of at least
 // LG_VSE + MARGE_LIGNE bytes whose bytes past the line's end are zero, so a
 // field past the end of a short line is cut short or empty; every byte of the
 // line is one character, a zero byte included.
-inline void couper(const Plan& p, const char* ligne) {
-    for (const Plan::Decoupe& decoupe : p.decoupes) {
-        const Plan::Decoupe d = decoupe;  // read once: the copies below may not change it
-        if (d.largeur <= MARGE_LIGNE) [[likely]] {
-            std::memcpy(d.dst, ligne + d.debut, MARGE_LIGNE);
-        } else {
-            std::memcpy(d.dst, ligne + d.debut, static_cast<std::size_t>(d.largeur));
-        }
-        d.dst[d.largeur] = '\0';
+inline void couper(const Plan& p) {
+    for (const Plan::Copie& copie : p.courtes) {
+        const Plan::Copie c = copie;  // read once: the copy below may not change it
+        std::memcpy(c.dst, c.src, MARGE_COUPE);
+        *c.fin = '\0';
+    }
+    for (const Plan::Copie& c : p.longues) {
+        std::memcpy(c.dst, c.src, static_cast<std::size_t>(c.fin - c.dst));
+        *c.fin = '\0';
     }
 }
 
