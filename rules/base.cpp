@@ -23,16 +23,20 @@ constexpr const char* douzeEtoiles = "************";
 // reordered texts do. A value cut short reads as its blank-padded field; with
 // blancEnZero, blanks read as the digit 0.
 std::uint64_t formeComparable(const char* s, bool blancEnZero) {
-    // Where each character of the value goes, counted in bytes from the low end.
-    constexpr int place[8] = {1, 0, 3, 2, 7, 6, 5, 4};
-    const std::uint64_t blanc = blancEnZero ? '0' : ' ';
-    std::uint64_t k = 0;
-    int i = 0;
-    for (; i < 8 && s[i] != '\0'; ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        k |= std::uint64_t{blancEnZero && c == ' ' ? static_cast<unsigned char>('0') : c} << (8 * place[i]);
+    char d[8];
+    int lg = 0;
+    for (; lg < 8 && s[lg] != '\0'; ++lg) d[lg] = s[lg];
+    for (int i = lg; i < 8; ++i) d[i] = ' ';
+    auto b = [&d](int i) { return std::uint64_t{static_cast<unsigned char>(d[i])}; };
+    std::uint64_t k = b(4) << 56 | b(5) << 48 | b(6) << 40 | b(7) << 32 | b(2) << 24 | b(3) << 16 | b(0) << 8 | b(1);
+    if (blancEnZero) {
+        // Each blank byte (0x20) becomes the digit 0 (0x30): the bytes equal
+        // to 0x20 found at once, their bit 0x10 set.
+        constexpr std::uint64_t sept = 0x7F7F7F7F7F7F7F7FULL;
+        const std::uint64_t t = k ^ 0x2020202020202020ULL;  // a blank byte is 0 here
+        const std::uint64_t nuls = ~(((t & sept) + sept) | t | sept);  // 0x80 in each byte that is 0
+        k |= nuls >> 3;
     }
-    for (; i < 8; ++i) k |= blanc << (8 * place[i]);
     return k;
 }
 
@@ -153,10 +157,17 @@ void normaliserIncomplete(char* champ) {
 
 int fDATECouI(char* champ, eCouI couI) {
     if (couI == INCOMPLETE) normaliserIncomplete(champ);
-    if (!chiffres(champ, 0, 8)) return 0;
-    const int jour = nombre(champ, 0, 2);
-    const int mois = nombre(champ, 2, 2);
-    const int annee = nombre(champ, 4, 4);
+    // Eight digits, read in one walk that stops at the first other character
+    // (the end of a shorter value included).
+    int d[8];
+    for (int i = 0; i < 8; ++i) {
+        const unsigned c = static_cast<unsigned char>(champ[i]) - static_cast<unsigned>('0');
+        if (c > 9) return 0;
+        d[i] = static_cast<int>(c);
+    }
+    const int jour = d[0] * 10 + d[1];
+    const int mois = d[2] * 10 + d[3];
+    const int annee = ((d[4] * 10 + d[5]) * 10 + d[6]) * 10 + d[7];
     int valide = 0;
     if (couI == INCOMPLETE)
         valide = DateCalc_check_date(annee, mois == 0 ? 1 : mois, jour == 0 ? 1 : jour);

@@ -14,7 +14,7 @@ namespace {
 bool estAlphanum(char c) { return estChiffre(c) || estLettre(c); }
 
 bool commencePar(const char* s, const char* prefixe, std::size_t n) {
-    return std::strncmp(s, prefixe, n) == 0;
+    return memesDebuts(s, prefixe, static_cast<int>(n));
 }
 
 
