@@ -23,12 +23,17 @@ constexpr const char* douzeEtoiles = "************";
 // reordered texts do. A value cut short reads as its blank-padded field; with
 // blancEnZero, blanks read as the digit 0.
 std::uint64_t formeComparable(const char* s, bool blancEnZero) {
-    char d[8];
     int lg = 0;
-    for (; lg < 8 && s[lg] != '\0'; ++lg) d[lg] = s[lg];
-    for (int i = lg; i < 8; ++i) d[i] = ' ';
-    auto b = [&d](int i) { return std::uint64_t{static_cast<unsigned char>(d[i])}; };
-    std::uint64_t k = b(4) << 56 | b(5) << 48 | b(6) << 40 | b(7) << 32 | b(2) << 24 | b(3) << 16 | b(0) << 8 | b(1);
+    while (lg < 8 && s[lg] != '\0') ++lg;
+    // The characters of a date cut short are blanks past its end.
+    auto c = [s, lg](int i) { return std::uint64_t{i < lg ? static_cast<unsigned char>(s[i]) : static_cast<unsigned char>(' ')}; };
+    std::uint64_t k = 0;
+    if (lg == 8) {
+        auto b = [s](int i) { return std::uint64_t{static_cast<unsigned char>(s[i])}; };
+        k = b(4) << 56 | b(5) << 48 | b(6) << 40 | b(7) << 32 | b(2) << 24 | b(3) << 16 | b(0) << 8 | b(1);
+    } else {
+        k = c(4) << 56 | c(5) << 48 | c(6) << 40 | c(7) << 32 | c(2) << 24 | c(3) << 16 | c(0) << 8 | c(1);
+    }
     if (blancEnZero) {
         // Each blank byte (0x20) becomes the digit 0 (0x30): the bytes equal
         // to 0x20 found at once, their bit 0x10 set.
