@@ -296,25 +296,30 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     nbChampsCorps = 0;
 
     int it = pack.ERR_AIGUILLAGE();
+    int colonne = COLONNE_SANS_TYPE;
     if (nbErreur < MAX_ERREURS) {
         if (r != nullptr) {
             nbErreur = verifPlan(nbErreur, planEntete, nullptr, 'E');
             it = aiguiller(e6);
+            colonne = colonneDe(e5);
         } else {
             if (codCaract != 0 || codLong != 0) nbErreur = erreursDeLigne(nbErreur);
             if (connu != nullptr) {
                 for (int k = 0; k < connu->n && nbErreur < MAX_ERREURS; ++k) codeErreur[nbErreur++] = connu->codes[k];
                 it = connu->aiguillage;
+                colonne = connu->colonne;
             } else {
                 const int debut = nbErreur;
                 nbErreur = parcourir<false>(nbErreur, planEntete, COLONNE_SANS_TYPE, 'E');
                 it = aiguiller(e6);
+                colonne = colonneDe(e5);
                 // A walk cut short by the tenth error does not know the
                 // header's whole answer: it is not kept.
                 if (nbErreur < MAX_ERREURS) {
                     nouveau.n = nbErreur - debut;
                     std::memcpy(nouveau.codes, codeErreur + debut, static_cast<std::size_t>(nouveau.n) * sizeof *codeErreur);
                     nouveau.aiguillage = it;
+                    nouveau.colonne = colonne;
                     memoEntete_.garder(nouveau);
                 }
             }
@@ -328,7 +333,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
             // The slaughter view of a slaughter record, for its rules (no other
             // layout names them).
             if (entree.code == ABAT) getVseCorps(cp, tampon, lg);
-            nbErreur = verifPlan(nbErreur, plan, e5, 'C');
+            nbErreur = verifPlan(nbErreur, plan, colonne, 'C');
 
             // The result code as received (the third field cut), per program.
             err_aux = 0;

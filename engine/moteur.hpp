@@ -85,6 +85,9 @@ public:
     // the values cut by it; the new error count. `lettre`: the zone ('E',
     // 'C', 'F') the report names.
     int verifPlan(int nbErreurPassee, const Plan& p, const char* valE5, char lettre);
+    // The same with the plan's presence column of the transaction type (colonneDe).
+    int verifPlan(int nbErreurPassee, const Plan& p, int colonne, char lettre);
+    static int colonneDe(const char* e5);
     // The same for a layout table and values cut by it, reported as `visu` asks.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,
                     const char* valE5, const char* premLettre);
@@ -185,6 +188,7 @@ private:
             int codes[MAX_ERREURS];
             int n = 0;
             int aiguillage = 0;
+            int colonne = 0;  // the presence column of the transaction type
         };
         // The bytes that decide the result, as (first byte, count) ranges of
         // the line; the memo stays off when they do not fit its key.

@@ -45,13 +45,17 @@ int Moteur::erreursDeLigne(int nb) {
 }
 
 int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
+    return verifPlan(nb, p, valE5 != nullptr ? colonneDe(valE5) : COLONNE_SANS_TYPE, lettre);
+}
+
+int Moteur::verifPlan(int nb, const Plan& p, int col, char lettre) {
     if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
-    int col = COLONNE_SANS_TYPE;
-    if (valE5 != nullptr) {
-        col = colonnePresence(valE5);
-        if (col < 0) col = COLONNE_TYPE_INCONNU;
-    }
     return rapportCourant_ != nullptr ? parcourir<true>(nb, p, col, lettre) : parcourir<false>(nb, p, col, lettre);
+}
+
+int Moteur::colonneDe(const char* e5) {
+    const int col = colonnePresence(e5);
+    return col < 0 ? COLONNE_TYPE_INCONNU : col;
 }
 
 // The walk of a plan's steps, compiled twice from this one text: with the

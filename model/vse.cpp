@@ -79,7 +79,8 @@ void getVseCorps(vseCorps& cp, const char* ligne, int lg) {
     for (const PositionCp& p : positionsCp) {
         char* dst = cp.*(p.membre);
         std::memset(dst, 0, 64);
-        for (int i = p.debut; i <= p.fin && i <= lg; ++i) dst[i - p.debut] = ligne[i - 1];
+        const int n = (p.fin < lg ? p.fin : lg) - p.debut + 1;
+        if (n > 0) std::memcpy(dst, ligne + p.debut - 1, static_cast<std::size_t>(n));
     }
 }
 
