@@ -36,12 +36,34 @@ Tables& tables() {
     return t;
 }
 
+constexpr std::size_t NB_CASES = std::size_t{1} << index::BITS_ANNUAIRE;
+
+// The directory's slot of a list, or nullptr when the list is unknown.
+const index::Case* connue(const tValAutorise* entrees) {
+    for (std::size_t c = index::caseDe(entrees); index::annuaire[c].entrees != nullptr; c = (c + 1) & (NB_CASES - 1)) {
+        if (index::annuaire[c].entrees == entrees) return &index::annuaire[c];
+    }
+    return nullptr;
+}
+
+void inscrire(const tValAutorise* entrees, int n, const IndexListe* ix) {
+    std::size_t c = index::caseDe(entrees);
+    while (index::annuaire[c].entrees != nullptr) c = (c + 1) & (NB_CASES - 1);
+    index::annuaire[c] = {entrees, n, ix};
+}
+
 void indexer(const tValAutorise* entrees, int n) {
-    constexpr std::size_t nbCases = std::size_t{1} << index::BITS_ANNUAIRE;
-    if (!indexable(entrees, n) || indexDe(entrees, n) != nullptr) return;
+    if (entrees == nullptr || n < 4 || connue(entrees) != nullptr) return;
     Tables& t = tables();
     // Past half full the directory takes no more lists: those are walked.
-    if (2 * (t.index.size() + 1) > nbCases) return;
+    if (2 * (t.cases.size() + 1) > NB_CASES) return;
+    // A list that cannot be indexed is known all the same (walked), so that
+    // it is not examined again.
+    if (!indexable(entrees, n)) {
+        t.cases.emplace_back();
+        inscrire(entrees, n, nullptr);
+        return;
+    }
     std::size_t taille = 8;
     int decalage = 61;
     while (taille < 2 * static_cast<std::size_t>(n)) {
@@ -63,9 +85,7 @@ void indexer(const tValAutorise* entrees, int n) {
     }
     t.cases.push_back(std::move(cases));
     t.index.push_back(std::make_unique<IndexListe>(ix));
-    std::size_t c = index::caseDe(entrees);
-    while (index::annuaire[c].entrees != nullptr) c = (c + 1) & (nbCases - 1);
-    index::annuaire[c] = {entrees, n, t.index.back().get()};
+    inscrire(entrees, n, t.index.back().get());
 }
 
 // The lists of the module, indexed when the program starts.
