@@ -96,7 +96,8 @@ public:
     // and C2 in the rejected record's layout (0: as cut).
     void construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                           const valeurVSE* lvalEnteteVSE, const valeurVSE* lvalCorpsVSE,
-                          const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0, bool entiers = false) const;
+                          const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0, bool entiers = false, int lgC7 = 0,
+                          int lgC8 = 0) const;
     // Index of the dispatch entry of a VSE type (the closing entry when none).
     int aiguiller(const char* e6) const;
     // The view through which rules read the current line.

@@ -2,6 +2,7 @@
 // and the file record written over the first line of the file kept.
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 #include <string>
 #include <utility>
 
@@ -74,35 +75,49 @@ void Moteur::emettreVSE(const char* ligne, int format) {
     }
 }
 
+namespace {
+
+// Copies a value over blanks, up to its end and at most n characters.
+inline void surBlancs(char* dst, const char* s, int n) {
+    for (int i = 0; i < n && s[i] != '\0'; ++i) dst[i] = s[i];
+}
+
+}  // namespace
+
 void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                               const valeurVSE* ent, const valeurVSE* corps, const int* codes, int lgC1,
-                              int lgC2, bool entiers) const {
-    Enregistrement e(out);
+                              int lgC2, bool entiers, int lgC7, int lgC8) const {
+    // Pieces of fixed width at fixed places (positions from 0), over blanks.
     // A value of a complete line of printable characters holds its field's
     // whole width (no rule shortens a value): it is copied as it stands.
-    auto piece = [&e, entiers](const char* s, int largeur) -> Enregistrement& {
-        return entiers ? e.entier(s, largeur) : e.champ(s, largeur);
+    std::memset(out, ' ', LG_VSE);
+    auto poser = [out, entiers](int place, const char* s, auto largeur) {
+        if (entiers) {
+            std::memcpy(out + place, s, largeur);
+        } else {
+            surBlancs(out + place, s, static_cast<int>(largeur));
+        }
     };
-    piece(ent[E1].valeur, 1);
-    piece(ent[E2].valeur, 1);
-    piece(ent[E4].valeur, 8);
-    piece(ent[E3].valeur, 8);
-    e.entier("ERR", 3).entier("ERRE", 4);
-    piece(ent[E7].valeur, 1);
-    e.entier("INTERFAC", 8);
-    piece(ent[E9].valeur, 8);
-    e.champ(valFichEnteteVSE[E3].valeur, 8);
-    piece(ent[E11].valeur, 10);
-    piece(ent[E12].valeur, 1);
-    piece(ent[E13].valeur, 1);
-    piece(ent[E6].valeur, 4);
-    piece(ent[E5].valeur, 3);
+    using L1 = std::integral_constant<std::size_t, 1>;
+    poser(0, ent[E1].valeur, L1{});
+    poser(1, ent[E2].valeur, L1{});
+    poser(2, ent[E4].valeur, std::integral_constant<std::size_t, 8>{});
+    poser(10, ent[E3].valeur, std::integral_constant<std::size_t, 8>{});
+    std::memcpy(out + 18, "ERRERRE", 7);
+    poser(25, ent[E7].valeur, L1{});
+    std::memcpy(out + 26, "INTERFAC", 8);
+    poser(34, ent[E9].valeur, std::integral_constant<std::size_t, 8>{});
+    surBlancs(out + 42, valFichEnteteVSE[E3].valeur, 8);
+    poser(50, ent[E11].valeur, std::integral_constant<std::size_t, 10>{});
+    poser(60, ent[E12].valeur, L1{});
+    poser(61, ent[E13].valeur, L1{});
+    poser(62, ent[E6].valeur, std::integral_constant<std::size_t, 4>{});
+    poser(66, ent[E5].valeur, std::integral_constant<std::size_t, 3>{});
     // C1 and C2 as cut, each at the width of its field (2 and 12, or 4 and 3
     // in an ERRE record, followed by 7 blanks): 14 characters in all.
     if (entiers && lgC1 > 0 && lgC2 > 0 && lgC1 + lgC2 <= 14) {
-        piece(corps[C1].valeur, lgC1);
-        piece(corps[C2].valeur, lgC2);
-        e.blancs(14 - lgC1 - lgC2);
+        std::memcpy(out + 69, corps[C1].valeur, static_cast<std::size_t>(lgC1));
+        std::memcpy(out + 69 + lgC1, corps[C2].valeur, static_cast<std::size_t>(lgC2));
     } else {
         char identifiant[2 * (LG_VSE + 1)];
         int lg = 0;
@@ -113,23 +128,37 @@ void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC
             lg += n;
         }
         identifiant[lg] = '\0';
-        e.champ(identifiant, 14);
+        surBlancs(out + 69, identifiant, 14);
     }
-    e.blancs(2).blancs(12).champ(champC7, 2).champ(champC8, 12);
+    // Pieces 83-96 are blanks; then the identification fields named for C7 and C8.
+    if (entiers && lgC7 == 2) {
+        std::memcpy(out + 97, champC7, 2);
+    } else {
+        surBlancs(out + 97, champC7, 2);
+    }
+    if (entiers && lgC8 == 12) {
+        std::memcpy(out + 99, champC8, 12);
+    } else {
+        surBlancs(out + 99, champC8, 12);
+    }
     const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
     for (int i = 0; i < n; ++i) {
-        // "I%03d1": error 85 gives I0851 (a number past 999 keeps its digits).
-        char code[16];
+        // "I%03d1": error 85 gives I0851 (a number past 999 keeps its digits,
+        // as many as fit before the trailer).
+        char* code = out + 111 + 5 * i;
         if (codes[i] >= 0 && codes[i] <= 999) {
-            const char texte[6] = {'I', static_cast<char>('0' + codes[i] / 100), static_cast<char>('0' + codes[i] / 10 % 10),
-                                   static_cast<char>('0' + codes[i] % 10), '1', '\0'};
-            std::memcpy(code, texte, sizeof texte);
+            code[0] = 'I';
+            code[1] = static_cast<char>('0' + codes[i] / 100);
+            code[2] = static_cast<char>('0' + codes[i] / 10 % 10);
+            code[3] = static_cast<char>('0' + codes[i] % 10);
+            code[4] = '1';
         } else {
-            std::snprintf(code, sizeof code, "I%03d1", codes[i]);
+            char texte[16];
+            std::snprintf(texte, sizeof texte, "I%03d1", codes[i]);
+            surBlancs(code, texte, 5);
         }
-        e.champ(code, 5);
     }
-    e.jusqua(231).entier(VSEDate, 26);
+    std::memcpy(out + 230, VSEDate, 26);
 }
 
 // The ERRE VSE answering the current VSE, identified as its dispatch entry
@@ -142,7 +171,15 @@ void Moteur::repondre(char* out, int itAiguil, int nbErreurPassee, const int* co
     const std::vector<Plan::Decoupe>& champs = plansCorps[static_cast<std::size_t>(itAiguil)].decoupes;
     const int lgC1 = champs.size() > 0 ? champs[0].largeur : 0;
     const int lgC2 = champs.size() > 1 ? champs[1].largeur : 0;
-    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2, ligneEntiere_);
+    // The widths of the fields named for C7 and C8 (the blanks of CINC are theirs).
+    auto largeur = [&champs](numCorpsVSE c, int siAucun) {
+        if (c == CINC) return siAucun;
+        return static_cast<std::size_t>(c) < champs.size() ? champs[static_cast<std::size_t>(c)].largeur : 0;
+    };
+    const int lgC7 = largeur(entree.champErrC7, 2);
+    const int lgC8 = largeur(entree.champErrC8, 12);
+    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2, ligneEntiere_, lgC7,
+                     lgC8);
 }
 
 void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
