@@ -366,7 +366,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
         faireVSEERR(it, nbErreur);
     }
     if (r != nullptr) r->finLigne(numeroLigne, nbErreur);
-    if (pack.dependanceVSE() == 1) dependances(it, numeroLigne);
+    if (appariement_) dependances(it, numeroLigne);
     return nbErreur;
 }
 

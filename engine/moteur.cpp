@@ -102,6 +102,7 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
     memoEntete_.definir(plages(planEntete));
     memoFin_.definir(plages(planFin));
     resultat_ = p.delvoranRES();
+    appariement_ = p.dependanceVSE() == 1;
     vue_.xdebug = tampon;
     vue_.lgLigne = 0;
     vue_.entete = valEnteteVSE;

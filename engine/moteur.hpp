@@ -227,7 +227,15 @@ private:
     int erreursDeLigne(int nb);
     template <bool AvecRapport>
     int parcourir(int nb, const Plan& p, int col, char lettre);
-    Rapport* choisirRapport(int visu);
+    // The report of a line: the hook when one is set, else the console
+    // report visu asks for, if any.
+    Rapport* choisirRapport(int v) {
+        rapportCourant_ = rapport != nullptr ? rapport
+                          : v == infVisu     ? static_cast<Rapport*>(&rapportInformatique_)
+                          : v == dgVisu      ? static_cast<Rapport*>(&rapportDetaille_)
+                                             : nullptr;
+        return rapportCourant_;
+    }
     int verificationParametre(int argc, char** argv, int& premier);
     int ouvrirFichiers();
     int entreePrecedente();  // what stands under name_tmp_recu before the run
@@ -262,6 +270,7 @@ private:
     bool ligneEntiere_ = false;
     bool ligneImprimable_ = false;  // as read: no character outside 0x20-0x7E
     char resultat_ = '0';  // the program's result digit, asked of the pack once
+    bool appariement_ = false;  // the pack's EXP1/EXP2 and EGET/RATA pairing, asked once
     MemoCadre memoEntete_, memoFin_;
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};

@@ -11,19 +11,6 @@
 
 namespace vse {
 
-Rapport* Moteur::choisirRapport(int v) {
-    if (rapport != nullptr) {
-        rapportCourant_ = rapport;
-    } else if (v == infVisu) {
-        rapportCourant_ = &rapportInformatique_;
-    } else if (v == dgVisu) {
-        rapportCourant_ = &rapportDetaille_;
-    } else {
-        rapportCourant_ = nullptr;
-    }
-    return rapportCourant_;
-}
-
 // The reader's line flags become errors on the first pass of the line.
 int Moteur::erreursDeLigne(int nb) {
     Rapport* const r = rapportCourant_;
