@@ -654,6 +654,44 @@ TEST_F(MoteurE2E, DixErreursAuPlus) {
     EXPECT_EQ(codesDe(r[0]), (std::vector<int>{135, 106, 107, 84, 86, 87, 89, 88, 86, 86}));
 }
 
+// A line is answered in a file as it would be alone: what the frame decided
+// for an earlier line with the same header or trailer is reused only where it
+// is the same answer, whatever the line's flags and its count of errors.
+TEST_F(MoteurE2E, CadreRepeteCommeSeul) {
+    for (P p : tousLesProgrammes) {
+        SCOPED_TRACE(nom(p));
+        auto avec = [p](const char* type, std::initializer_list<std::pair<vse::numEnteteVSE, const char*>> e,
+                        std::initializer_list<std::pair<vse::numFinVSE, const char*>> f = {}) {
+            Vse v = vseType(p, type);
+            for (const auto& [champ, valeur] : e) v.avec(champ, valeur);
+            for (const auto& [champ, valeur] : f) v.avec(champ, valeur);
+            return v.ligne();
+        };
+        const std::string nais = avec("NAIS", {});
+        const std::string naisE9 = avec("NAIS", {{E9, "AB CDEFG"}});
+        const std::string plein = avec("NAIS", {{E5, "XYZ"}, {E8, "ZZZZZZZZ"}, {E9, "A B"}, {vse::E10, "BDN0"}},
+                                       {{vse::F1, "32132024"}, {vse::F2, "250000"}, {vse::F5, "+"}});
+        const std::string entrF = avec("ENTR", {}, {{vse::F1, "32132024"}, {vse::F5, "+"}});
+        const std::string sortF = avec("SORT", {}, {{vse::F1, "32132024"}, {vse::F5, "+"}});
+        const std::string lignes[] = {
+            nais, naisE9, naisE9 + "xx", naisE9.substr(0, 240), nais, naisE9, plein, "\t" + plein.substr(1),
+            plein + "trop", plein, entrF, sortF, entrF.substr(0, 250), sortF + "x", entrF, nais};
+        std::vector<std::string> attendus;
+        for (const std::string& l : lignes) {
+            const Execution e = lancer(p, fichier({fich(p, 1).ligne(), l}));
+            if (e.statut == 0) continue;
+            const std::vector<std::string> r = erreurs(e);
+            ASSERT_EQ(r.size(), 1u) << l;
+            attendus.push_back(r[0].substr(111, 50));
+        }
+        std::vector<std::string> tout{fich(p, static_cast<int>(std::size(lignes))).ligne()};
+        tout.insert(tout.end(), std::begin(lignes), std::end(lignes));
+        std::vector<std::string> obtenus;
+        for (const std::string& r : erreurs(lancer(p, fichier(tout)))) obtenus.push_back(r.substr(111, 50));
+        EXPECT_EQ(obtenus, attendus);
+    }
+}
+
 // ---------------------------------------------------------------- pairing (delvoran)
 
 TEST_F(MoteurE2E, AppariementExp1Exp2EtEgetRata) {
