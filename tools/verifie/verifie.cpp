@@ -198,8 +198,11 @@ Rejet rejet(const Pack& pack, int numero, std::string_view l, std::vector<Erreur
     if (a->champErrC8 != CINC) champs.push_back(a->champErrC8);
     for (const int k : champs) {
         if (const sCorps* c = champCoupe(a->tabVerif, k)) {
-            r.identification.emplace_back("C" + std::to_string(c->numChamp + 1),
-                                          std::string(explique::lu(l, c->debut, c->fin)));
+            // Built by appending: g++ 12 at -O3 warns (-Wrestrict) on a
+            // literal + std::string it inlines, wrongly.
+            std::string nom(1, 'C');
+            nom += std::to_string(c->numChamp + 1);
+            r.identification.emplace_back(std::move(nom), std::string(explique::lu(l, c->debut, c->fin)));
         }
     }
     return r;
