@@ -43,7 +43,7 @@ const char* nomZone(char z) {
 std::string champ(const Erreur& e, int ligneDuRejet) {
     std::string s = nomZone(e.zone);
     if (!e.champ.empty()) s += " " + e.champ;
-    if (e.ligne != ligneDuRejet) s += " (ligne " + std::to_string(e.ligne) + ")";
+    if (e.ligne != ligneDuRejet) s += e.ligne == 1 ? " du FICH (ligne 1)" : " (ligne " + std::to_string(e.ligne) + ")";
     return s;
 }
 

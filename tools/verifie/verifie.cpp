@@ -149,7 +149,8 @@ public:
             e.sens = s->sens;
             const catalogue::Lieu l = catalogue::lieuLu(*programme_.pack, *s, explique::lu(texte(numero), 22, 25));
             e.zone = l.zone;
-            e.champ = l.champ;
+            // Its name in its zone; `ligne` says it is the FICH record's.
+            e.champ = l.fich && l.champ.rfind("FICH ", 0) == 0 ? l.champ.substr(5) : l.champ;
             e.debut = l.debut;
             e.fin = l.fin;
             if (l.fich) e.ligne = 1;
