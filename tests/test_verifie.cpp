@@ -209,11 +209,16 @@ TEST(VerifieLigneDeCommande, LeCodeDuCheminCommeDansUneExecution) {
 
 // ---------------------------------------------------------------- the command
 
-// A page whose tags nest and close, whose attributes are quoted and whose
-// entities are XML's own: what an XML parser accepts.
+// A page whose tags nest and close, whose attributes are quoted, whose
+// entities are XML's own and which holds no control character (partner data
+// may): what an XML parser accepts.
 bool bienFormee(const std::string& s, std::string& pourquoi) {
     std::vector<std::string> pile;
     for (std::size_t i = 0; i < s.size(); ++i) {
+        if (static_cast<unsigned char>(s[i]) < 0x20 && s[i] != '\n') {
+            pourquoi = "control character at " + std::to_string(i);
+            return false;
+        }
         if (s[i] == '&') {
             const std::size_t f = s.find(';', i);
             const std::string ent = s.substr(i, f == std::string::npos ? 0 : f - i + 1);

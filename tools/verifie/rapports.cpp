@@ -237,17 +237,26 @@ std::string json(const Verification& v) {
 
 namespace {
 
-// Latin-1 text escaped for HTML, in UTF-8.
+// Latin-1 text escaped for HTML, in UTF-8; a control character (which no
+// page may hold) shown as \xNN.
 std::string h(const std::string& latin1) {
     std::string r;
     for (const char c : latin1) {
+        const auto o = static_cast<unsigned char>(c);
         switch (c) {
             case '&': r += "&amp;"; break;
             case '<': r += "&lt;"; break;
             case '>': r += "&gt;"; break;
             case '"': r += "&quot;"; break;
             case '\'': r += "&#39;"; break;
-            default: r += c;
+            default:
+                if (o < 0x20 || (o >= 0x7F && o < 0xA0)) {
+                    char x[8];
+                    std::snprintf(x, sizeof x, "\\x%02X", o);
+                    r += x;
+                } else {
+                    r += c;
+                }
         }
     }
     return u8(r);
