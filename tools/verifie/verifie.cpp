@@ -224,24 +224,25 @@ std::optional<Arret> arretDuJournal(const std::string& journal) {
         std::string t = c.texte + a.code.size();
         t.erase(0, t.find_first_not_of(": "));
         a.sens = t + ". " + c.reste;
+        break;
     }
     return a;
 }
 
 // A scratch directory, removed with what it holds when the object goes.
-class Scratch {
+class RepertoireDeTravail {
 public:
-    Scratch() {
+    RepertoireDeTravail() {
         const char* tmp = std::getenv("TMPDIR");
         std::string modele = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/delvoran-verifie.XXXXXX";
         if (::mkdtemp(modele.data()) != nullptr) chemin_ = modele;
     }
-    ~Scratch() {
+    ~RepertoireDeTravail() {
         std::error_code ec;
         if (!chemin_.empty()) fs::remove_all(chemin_, ec);
     }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
+    RepertoireDeTravail(const RepertoireDeTravail&) = delete;
+    RepertoireDeTravail& operator=(const RepertoireDeTravail&) = delete;
     const std::string& chemin() const { return chemin_; }
 
 private:
@@ -314,6 +315,7 @@ Verification verifier(const std::string& chemin, const catalogue::Programme& p) 
 
     // The file read once, whole; only a regular file, as the programs take.
     struct stat st{};
+    if (chemin.empty()) errno = ENOENT;
     if (chemin.empty() || ::stat(chemin.c_str(), &st) != 0) {
         v.raison = "impossible d'acc\xe9" "der \xe0 " + chemin + " : " + std::strerror(errno);
         return v;
@@ -333,7 +335,7 @@ Verification verifier(const std::string& chemin, const catalogue::Programme& p) 
     }
 
     // The copy and the run's other names in a scratch directory of their own.
-    const Scratch rep;
+    const RepertoireDeTravail rep;
     if (rep.chemin().empty()) {
         v.raison = std::string("impossible de cr\xe9" "er un r\xe9pertoire temporaire : ") + std::strerror(errno);
         return v;
