@@ -1,6 +1,7 @@
 # Installation and Debian package of the four programs, their manual pages,
-# the README and the error catalogue; the catalogue generator and the command
-# that explains an error reply.
+# the README and the error catalogue; the catalogue generator, the command
+# that explains an error reply and the command that checks a file without
+# consuming it.
 include(GNUInstallDirs)
 
 # ---------------------------------------------------------------- catalogue and explanation
@@ -17,6 +18,17 @@ target_link_libraries(vse_explique PUBLIC vse_catalogue)
 target_compile_definitions(vse_explique PRIVATE DELVORAN_VERSION="${PROJECT_VERSION}")
 add_executable(delvoran-explique tools/explique/main.cpp)
 target_link_libraries(delvoran-explique PRIVATE vse_explique)
+
+# Checks a file by a program's engine, in this process, on a private copy, and
+# reports its errors as text, JSON or HTML. JSON is written with nlohmann-json,
+# which only this command links (a header-only library: nothing to install
+# with the package).
+find_package(nlohmann_json 3 REQUIRED)
+add_library(vse_verifie STATIC tools/verifie/verifie.cpp tools/verifie/rapports.cpp)
+target_link_libraries(vse_verifie PUBLIC vse_explique PRIVATE nlohmann_json::nlohmann_json)
+target_compile_definitions(vse_verifie PRIVATE DELVORAN_VERSION="${PROJECT_VERSION}")
+add_executable(delvoran-verifie tools/verifie/main.cpp)
+target_link_libraries(delvoran-verifie PRIVATE vse_verifie)
 
 # The catalogue of the programs being built, generated with every build: it is
 # the one installed. The copy in doc/ is the committed one (tools/verifier-catalogue
@@ -39,7 +51,7 @@ find_program(VSE_GZIP gzip REQUIRED)
 set(VSE_MAN_GENERE "${CMAKE_BINARY_DIR}/man")
 # One page per entry; the programs of VSE_PAGES_LIEES are described by
 # delvoran's page.
-set(VSE_PAGES delvoran delvoran-explique)
+set(VSE_PAGES delvoran delvoran-explique delvoran-verifie)
 set(VSE_PAGES_LIEES delvoranpf delvoranl delvorand)
 set(VSE_PAGES_GZ "")
 foreach(page IN LISTS VSE_PAGES)
@@ -57,7 +69,7 @@ add_custom_target(pages ALL DEPENDS ${VSE_PAGES_GZ})
 # ---------------------------------------------------------------- installation
 
 # The programs installed, one per entry.
-set(VSE_PROGRAMMES delvoran delvoranpf delvoranl delvorand delvoran-explique)
+set(VSE_PROGRAMMES delvoran delvoranpf delvoranl delvorand delvoran-explique delvoran-verifie)
 install(TARGETS ${VSE_PROGRAMMES} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # A stripped installation (cmake --install --strip, and the package) also
 # drops the sections no run reads, the compiler's .comment and .note, as
@@ -109,7 +121,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "field rules and answer it as a whole: every record accepted, or an error reply"
   "listing the rejected records."
   ""
-  "delvoran-explique explains an error reply by the same tables; the error"
+  "delvoran-explique explains an error reply by the same tables;"
+  "delvoran-verifie checks a file as a program would, without consuming it, and"
+  "reports each error with the value read, as text, JSON or HTML; the error"
   "catalogue lists every error number with where it can arise.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -127,9 +141,9 @@ include(CPack)
 
 # ---------------------------------------------------------------- tests
 
-# The catalogue and explanation tests live with the others in tests/.
+# The catalogue, explanation and check tests live with the others in tests/.
 if(TARGET vse_tests)
-  target_link_libraries(vse_tests PRIVATE vse_explique)
+  target_link_libraries(vse_tests PRIVATE vse_explique vse_verifie nlohmann_json::nlohmann_json)
   target_compile_definitions(vse_tests PRIVATE VSE_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
-  add_dependencies(vse_tests delvoran-explique)
+  add_dependencies(vse_tests delvoran-explique delvoran-verifie)
 endif()

@@ -8,6 +8,10 @@
 // (liste)": the list is the row's, shown beside the text by whoever prints
 // it. Phase dates are those of the lists P5 to P17 (1 July 1999 for P5, P6
 // and P7, 1 January 1999 for P8, 1 January 2011 for P17).
+//
+// Then the checks the engine makes by code: each says in one sentence what
+// must hold, and names the field it reads, so that a report can show the
+// value found there.
 #include "rules/sens.hpp"
 
 #include <algorithm>
@@ -223,6 +227,65 @@ const SensRegle tSens[] = {
     {"vErre_C9",                    TOUS_PROGRAMMES,                 "quatre lettres ou chiffres"},
 };
 
+// The checks of the engine, by error number. The programs of the checks that
+// hang on a pack member (the sender list of 135, the pairing of 105 and 138,
+// the result code) are tested against the packs themselves.
+using C = ControleMoteur;
+using enum LieuLu;
+constexpr unsigned TOUS = TOUS_PROGRAMMES;
+const SensControle tControles[] = {
+    // check                 error  programs         type    read in      field  rule           list    dispatched
+    {C::Presence,            86,    TOUS,            "*",    Rangee,      -1,    "",            "",     true,
+     "Ce champ est interdit pour le type de transaction E5 de l'enregistrement (code de pr\xe9sence 2) : le type "
+     "d'enregistrement ne s'emploie pas avec cette transaction ; un E5 inconnu donne 86 sur chaque r\xe8gle du corps."},
+    {C::Caracteres,          106,   TOUS,            "*",    Ligne,       -1,    "",            "",     false,
+     "La ligne ne doit contenir que des caract\xe8res de 0x20 \xe0 0x7E : ni tabulation, ni lettre accentu\xe9" "e, "
+     "ni caract\xe8re de contr\xf4le."},
+    {C::TropLong,            107,   TOUS,            "*",    Ligne,       -1,    "",            "",     false,
+     "La ligne doit compter exactement 256 caract\xe8res ; elle en a plus (seuls les 256 premiers sont lus)."},
+    {C::TropCourt,           108,   TOUS,            "*",    Ligne,       -1,    "",            "",     false,
+     "La ligne doit compter exactement 256 caract\xe8res ; elle en a moins."},
+    {C::CentreEmetteur,      135,   PROG_DELVORAN,   "*",    Entete,      E8,    "fCoherenCCE", "TEDC", false,
+     "L'\xe9metteur du fichier (E3 du FICH) doit pouvoir \xe9mettre pour le centre E8 de l'enregistrement."},
+    {C::InfoEmetteur,        110,   TOUS,            "INFO", FichEntete,  E3,    "",            "",     false,
+     "Une demande d'information (INFO, E5 \"DEM\") doit venir de l'\xe9metteur \"NORM02  \" ou \"PFOC01  \" (E3 du "
+     "FICH)."},
+    {C::InfoDestinataire,    85,    TOUS,            "INFO", FichEntete,  E4,    "",            "",     false,
+     "Une demande d'information (INFO, E5 \"DEM\") doit \xeatre adress\xe9" "e \xe0 \"031BDN  \" (E4 du FICH)."},
+    {C::AbatEmetteur,        110,   TOUS,            "ABAT", FichEntete,  E3,    "",            "",     false,
+     "Un abattage doit venir de \"NORM01  \" ou d'un \xe9metteur commen\xe7" "ant par OFFICE ou ONICAB (E3 du FICH)."},
+    {C::AbatCentre,          129,   TOUS,            "ABAT", Entete,      E8,    "",            "",     false,
+     "Un abattage envoy\xe9 par \"NORM01  \" doit porter \"NORMABEV\" en E8."},
+    {C::FichRepete,          109,   TOUS,            "FICH", Entete,      E6,    "",            "",     false,
+     "Seule la premi\xe8re ligne du fichier peut \xeatre un enregistrement FICH."},
+    {C::CodeResultat,        51,    PROG_DELVORAN,   "*",    Corps,       C3,    "",            "",     true,
+     "Le code r\xe9sultat re\xe7u en C3 (positions 77-78) ne doit pas valoir \"xx\" (\xe9metteur autre que "
+     "\"NORM01  \", \"NORM02  \" et \"PFOC01  \" ; pas v\xe9rifi\xe9 sur ERRE)."},
+    {C::CodeResultat,        64,    PROG_DELVORAN,   "*",    Corps,       C3,    "",            "",     true,
+     "Le code r\xe9sultat re\xe7u en C3 (positions 77-78) ne doit pas valoir \"xx\" (\xe9metteur \"NORM01  \", "
+     "\"NORM02  \" ou \"PFOC01  \" ; pas v\xe9rifi\xe9 sur ERRE)."},
+    {C::CodeResultat,        64,    PROG_DELVORANL,  "*",    Corps,       C3,    "",            "",     true,
+     "Venant de \"NORM01  \", \"NORM02  \" ou \"PFOC01  \", le code r\xe9sultat re\xe7u en C3 (positions 77-78) "
+     "doit valoir \"20\"."},
+    {C::CodeResultat,        806,   PROG_DELVORANL,  "*",    Corps,       C3,    "",            "",     true,
+     "Venant d'un autre \xe9metteur que \"NORM01  \", \"NORM02  \" et \"PFOC01  \", le code r\xe9sultat re\xe7u en "
+     "C3 (positions 77-78) doit \xeatre \"  \" ou \"10\"."},
+    {C::CodeResultat,        806,   PROG_DELVORAND,  "*",    Corps,       C3,    "",            "",     true,
+     "Le code r\xe9sultat re\xe7u en C3 (positions 77-78) doit \xeatre \"  \" ou \"10\"."},
+    {C::CodeResultat,        807,   PROG_DELVORANPF, "*",    Corps,       C3,    "",            "",     true,
+     "Le code r\xe9sultat re\xe7u en C3 (positions 77-78) doit valoir \"10\", sauf sur un abattage."},
+    {C::FichierPartenaire,   182,   TOUS,            "*",    Entete,      E6,    "",            "",     true,
+     "Un fichier de \"000PFO  \" ou \"NORMABEV\" vers \"031BDN  \" ne peut porter que INFO DEM, JALO CRE, ENTR CRE "
+     "de cause C5 \"F\", SORT CRE de cause C5 \"S\" ou \"M\" et ABAT."},
+    {C::CompteAnnonce,       100,   TOUS,            "FICH", FichCorps,   C3,    "",            "",     false,
+     "Le nombre d'enregistrements annonc\xe9 par le FICH (C3) doit \xeatre celui des lignes qui le suivent ; "
+     "erreur du fichier, dans l'ERRE du FICH."},
+    {C::Appariement,         105,   PROG_DELVORAN,   "EXP1", Corps,       C2,    "",            "",     false,
+     "Un EXP1 CRE accept\xe9 doit \xeatre suivi d'un EXP2 CRE de m\xeame C2 ; l'ERRE r\xe9pond \xe0 l'EXP1."},
+    {C::Appariement,         138,   PROG_DELVORAN,   "EGET", Corps,       C2,    "",            "",     false,
+     "Un EGET CRE accept\xe9 doit \xeatre suivi d'un RATA CRE de m\xeame C2 ; l'ERRE r\xe9pond \xe0 l'EGET."},
+};
+
 }  // namespace
 
 const char* sensRegle(std::string_view nom, unsigned programme) {
@@ -235,5 +298,14 @@ const char* sensRegle(std::string_view nom, unsigned programme) {
 }
 
 std::span<const SensRegle> sensRegles() { return tSens; }
+
+const SensControle* sensControle(ControleMoteur c, int erreur, unsigned programme) {
+    for (const SensControle& s : tControles) {
+        if (s.controle == c && s.erreur == erreur && (s.programmes & programme) != 0) return &s;
+    }
+    return nullptr;
+}
+
+std::span<const SensControle> sensControles() { return tControles; }
 
 }  // namespace vse

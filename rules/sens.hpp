@@ -1,12 +1,16 @@
 // What the value of a field must be, in words, for every rule that a layout,
 // header, trailer or FICH row names: one short French phrase per rule that
-// completes the sentence "the value must be ...". Written once, here, for the
-// error catalogue, the explanation of a reply and the reports on a checked
-// file. Texts are Latin-1, like everything the programs write.
+// completes the sentence "the value must be ...". And, beside them, what every
+// check that the engine makes by code demands, in one sentence, with the
+// field it reads. Written once, here, for the error catalogue, the
+// explanation of a reply and the reports on a checked file. Texts are
+// Latin-1, like everything the programs write.
 #pragma once
 
 #include <span>
 #include <string_view>
+
+#include "model/vse.hpp"
 
 namespace vse {
 
@@ -30,5 +34,57 @@ const char* sensRegle(std::string_view nom, unsigned programme);
 
 // Every meaning, sorted by name (byte order).
 std::span<const SensRegle> sensRegles();
+
+// The checks the engine makes by code rather than through a row's rule. The
+// first ten are those the engine's report names (in the same order); then the
+// defects of the line itself, and a body row forbidden for the transaction
+// type.
+enum class ControleMoteur : unsigned char {
+    CentreEmetteur,     // 135
+    InfoEmetteur,       // 110 on INFO
+    InfoDestinataire,   // 85
+    AbatEmetteur,       // 110 on ABAT
+    AbatCentre,         // 129
+    FichRepete,         // 109
+    CodeResultat,       // 51, 64, 806, 807
+    FichierPartenaire,  // 182
+    CompteAnnonce,      // 100
+    Appariement,        // 105, 138
+    Caracteres,         // 106
+    TropLong,           // 107
+    TropCourt,          // 108
+    Presence,           // 86
+};
+
+// Where a check reads what it judges.
+enum class LieuLu : unsigned char {
+    Ligne,       // the line itself: its length, its characters
+    Rangee,      // the field of the layout row that records the error
+    Entete,      // a header field of the record
+    Corps,       // a body field of the record, by its rank in the type's layout
+    FichEntete,  // a header field of the FICH record (the first line)
+    FichCorps,   // a body field of the FICH record
+};
+
+// One check of the engine, for the programs that make it that way.
+struct SensControle {
+    ControleMoteur controle;
+    int erreur;           // the number it records
+    unsigned programmes;  // PROG_ bits
+    const char* type;     // the record type it concerns, "*" for every record
+    LieuLu lieu;
+    int champ;            // the field read, by its rank in its zone (E8, C3...); -1 for none
+    const char* regle;    // the rule it calls, or ""
+    const char* liste;    // the list it reads, or ""
+    bool aiguille;        // made only on records that have a dispatch entry
+    const char* sens;     // what must hold, in one sentence (Latin-1)
+};
+
+// The check `c` recording `erreur` in the program `programme` (one PROG_
+// bit), or nullptr.
+const SensControle* sensControle(ControleMoteur c, int erreur, unsigned programme);
+
+// Every check, by error number.
+std::span<const SensControle> sensControles();
 
 }  // namespace vse

@@ -17,6 +17,7 @@
 
 #include "packs/main/pack.hpp"
 #include "rules/base.hpp"
+#include "rules/sens.hpp"
 #include "rules/valautorise.hpp"
 #include "tools/catalogue/catalogue.hpp"
 
@@ -110,7 +111,12 @@ using Ligne = std::tuple<int, Origine, std::string, std::string, int, int, std::
 
 TEST(Catalogue, ParcourtUneTableLigneParLigne) {
     const Pack pack = packEssai();
-    const catalogue::Programme essai{"essai", &pack, 0};
+    const catalogue::Programme essai{"essai", &pack, catalogue::DELVORAN};
+    // Each row's description is its rule's meaning; a forbidden row's, the
+    // meaning of the presence check.
+    const std::string valAut = sensRegle("fVerifValAut", catalogue::DELVORAN);
+    const std::string diffNull = sensRegle("fVerifDiffNull", catalogue::DELVORAN);
+    const std::string interdit = sensControle(ControleMoteur::Presence, 86, catalogue::DELVORAN)->sens;
     std::vector<Ligne> obtenu;
     for (const Entree& e : catalogue::entrees(essai)) {
         if (e.origine != Origine::Corps && e.origine != Origine::Presence) continue;
@@ -120,13 +126,13 @@ TEST(Catalogue, ParcourtUneTableLigneParLigne) {
                             e.dependance, e.description);
     }
     const std::vector<Ligne> attendu = {
-        {31, Origine::Corps, "C1", "CRE", 63, 64, "", "fVerifValAut", "SEX", "", ""},
-        {32, Origine::Corps, "C1", "CRE DEM", 63, 64, "INV EDI", "fVerifDiffNull", "", "E5", ""},
-        {40, Origine::Corps, "C3", "DEM INV EDI MOD", 77, 78, "CRE", "fVerifValAut", "TD", "FICH E3", ""},
-        {41, Origine::Corps, "C4", "CRE DEM INV EDI MOD", 79, 80, "", "fVerifValAut", "TD", "C1", ""},
-        {42, Origine::Corps, "C5", "", 81, 81, "", "fVerifDiffNull", "", "F1", ""},
-        {86, Origine::Presence, "C1", "CRE DEM", 63, 64, "INV EDI", "fVerifDiffNull", "", "E5", ""},
-        {86, Origine::Presence, "C3", "DEM INV EDI MOD", 77, 78, "CRE", "fVerifValAut", "TD", "FICH E3", ""},
+        {31, Origine::Corps, "C1", "CRE", 63, 64, "", "fVerifValAut", "SEX", "", valAut},
+        {32, Origine::Corps, "C1", "CRE DEM", 63, 64, "INV EDI", "fVerifDiffNull", "", "E5", diffNull},
+        {40, Origine::Corps, "C3", "DEM INV EDI MOD", 77, 78, "CRE", "fVerifValAut", "TD", "FICH E3", valAut},
+        {41, Origine::Corps, "C4", "CRE DEM INV EDI MOD", 79, 80, "", "fVerifValAut", "TD", "C1", valAut},
+        {42, Origine::Corps, "C5", "", 81, 81, "", "fVerifDiffNull", "", "F1", diffNull},
+        {86, Origine::Presence, "C1", "CRE DEM", 63, 64, "INV EDI", "fVerifDiffNull", "", "E5", interdit},
+        {86, Origine::Presence, "C3", "DEM INV EDI MOD", 77, 78, "CRE", "fVerifValAut", "TD", "FICH E3", interdit},
     };
     EXPECT_EQ(obtenu, attendu);
 }
@@ -211,6 +217,24 @@ TEST(Catalogue, LesControlesDuMoteurSontCeuxQueFontLesPacks) {
         EXPECT_FALSE(rendus.empty()) << p.nom;
         EXPECT_EQ(rendus, listes) << p.nom;
     }
+}
+
+// Where each check reads, resolved by the program's own layouts: the header
+// and FICH fields everywhere, a body field by the record type's layout.
+TEST(Catalogue, LeChampQueLitChaqueControle) {
+    const Pack& pack = principal::pack;
+    const auto lieu = [&](ControleMoteur c, int n, std::string_view type) {
+        const catalogue::Lieu l = catalogue::lieuLu(pack, *sensControle(c, n, catalogue::DELVORAN), type);
+        return std::tuple(l.champ, l.debut, l.fin, l.fich);
+    };
+    using T = std::tuple<std::string, int, int, bool>;
+    EXPECT_EQ(lieu(ControleMoteur::CentreEmetteur, 135, "NAIS"), T("E8", 27, 34, false));
+    EXPECT_EQ(lieu(ControleMoteur::InfoEmetteur, 110, "INFO"), T("FICH E3", 3, 10, true));
+    EXPECT_EQ(lieu(ControleMoteur::CompteAnnonce, 100, "FICH"), T("C3", 95, 100, true));
+    EXPECT_EQ(lieu(ControleMoteur::CodeResultat, 51, "NAIS"), T("C3", 77, 78, false));
+    EXPECT_EQ(lieu(ControleMoteur::Appariement, 105, "EXP1"), T("C2", 65, 76, false));
+    // A type the program does not know has no body field.
+    EXPECT_EQ(lieu(ControleMoteur::CodeResultat, 51, "QQQQ"), T("C3", 0, 0, false));
 }
 
 // ---------------------------------------------------------------- outputs

@@ -107,8 +107,42 @@ TEST_F(Explique, LesErreursDuFichier) {
     ASSERT_EQ(e.statut, 0) << e.erreurs;
     contient(e.sortie,
              {"1/1 : \xab FICH \xbb, transaction \xab INF \xbb (erreurs du fichier", "I1001 : erreur 100",
-              "contr\xf4le du programme sur C3 : Nombre d'enregistrements annonc\xe9"},
+              "contr\xf4le du programme sur C3 (positions 95-100)\n          " +
+                  std::string(vse::sensControle(vse::ControleMoteur::CompteAnnonce, 100, vse::PROG_DELVORAN)->sens)},
              "delvoran");
+}
+
+// With the file sent, each ERRE record is matched to the record it answers
+// and the value read in each field is shown: records told apart by their
+// header and identification, two rejected records alike answered in order,
+// a rejected record alike an accepted one named with both lines, and the
+// file's own error read in the FICH record.
+TEST_F(Explique, LesValeursLuesDansLeFichierEnvoye) {
+    for (const P p : tousLesProgrammes) {
+        const std::string finX = vseType(p).avec(F5, "X").ligne();
+        const std::string e9 = vseType(p).avec(E9, "0000 001").ligne();
+        const std::vector<std::string> lignes = {fich(p, 5).ligne(), finX, e9, vseType(p).ligne(), e9};
+        const std::string reponse = repondre(p, lignes);
+        const std::string envoye = rep / "envoye.vse";
+        ecrire(envoye, fichier(lignes));
+        const Execution e = expliquer({"-p", nom(p), "-f", envoye, reponse});
+        ASSERT_EQ(e.statut, 0) << nom(p) << e.erreurs;
+        const std::string& t = e.sortie;
+        contient(t,
+                 {"rejet\xe9 1/4", "dans le fichier envoy\xe9 : lignes 2, 4 (m\xeame identification",
+                  "valeur lue : ligne 2 \xab X \xbb, ligne 4 \xab * \xbb", "rejet\xe9 2/4",
+                  "dans le fichier envoy\xe9 : ligne 3\n", "valeur lue : \xab 0000 001 \xbb", "rejet\xe9 3/4",
+                  "dans le fichier envoy\xe9 : ligne 5\n", "rejet\xe9 4/4", "dans le fichier envoy\xe9 : ligne 1\n",
+                  "valeur lue : \xab 000005 \xbb (dans le FICH, ligne 1)"},
+                 nom(p));
+        // In order: the second record alike answers line 5, not line 3 again.
+        EXPECT_LT(t.find("ligne 3\n"), t.find("ligne 5\n")) << t;
+    }
+    // A file sent that cannot be read.
+    const std::string reponse = repondre(P::d, {fich(P::d, 1).ligne(), vseType(P::d).avec(F5, "X").ligne()});
+    const Execution absent = expliquer({"-p", "delvorand", "-f", rep / "absent.vse", reponse});
+    EXPECT_EQ(absent.statut, 1);
+    EXPECT_NE(absent.erreurs.find("fichier envoy\xe9"), std::string::npos) << absent.erreurs;
 }
 
 TEST_F(Explique, LesTroisFinsDeLigne) {
@@ -167,7 +201,7 @@ TEST_F(Explique, LigneDeCommande) {
     };
     const std::string f = rep / "x";
     const Cas cas[] = {
-        {{}, 3}, {{f, f}, 3}, {{"-p"}, 3}, {{"-p", "delvoranx", f}, 3}, {{"-q", f}, 3}, {{"-v"}, 3},
+        {{}, 3}, {{f, f}, 3}, {{"-p"}, 3}, {{"-p", "delvoranx", f}, 3}, {{"-q", f}, 3}, {{"-v"}, 3}, {{f, "-f"}, 3},
     };
     for (const Cas& c : cas) {
         const Execution e = expliquer(c.arguments);

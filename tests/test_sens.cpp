@@ -1,7 +1,8 @@
 // Every rule that a row of the four programs names has its meaning, and the
 // table of meanings is one that its binary search reads right: sorted, one
 // meaning per rule and program, no entry that no table names, short
-// printable Latin-1 texts.
+// printable Latin-1 texts. Every check of the engine has its meaning too,
+// and every row of the catalogue carries one.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,12 +11,27 @@
 #include <string>
 #include <string_view>
 
+#include "engine/rapport.hpp"
 #include "rules/sens.hpp"
 #include "tools/catalogue/catalogue.hpp"
 
 namespace {
 
 using namespace vse;
+
+// The checks the engine's report names are the first ones of the table's
+// enumeration, in the same order.
+constexpr bool memeControle(Controle a, ControleMoteur b) { return static_cast<int>(a) == static_cast<int>(b); }
+static_assert(memeControle(Controle::CentreEmetteur, ControleMoteur::CentreEmetteur) &&
+              memeControle(Controle::InfoEmetteur, ControleMoteur::InfoEmetteur) &&
+              memeControle(Controle::InfoDestinataire, ControleMoteur::InfoDestinataire) &&
+              memeControle(Controle::AbatEmetteur, ControleMoteur::AbatEmetteur) &&
+              memeControle(Controle::AbatCentre, ControleMoteur::AbatCentre) &&
+              memeControle(Controle::FichRepete, ControleMoteur::FichRepete) &&
+              memeControle(Controle::CodeResultat, ControleMoteur::CodeResultat) &&
+              memeControle(Controle::FichierPartenaire, ControleMoteur::FichierPartenaire) &&
+              memeControle(Controle::CompteAnnonce, ControleMoteur::CompteAnnonce) &&
+              memeControle(Controle::Appariement, ControleMoteur::Appariement));
 
 static_assert(PROG_DELVORAN == catalogue::DELVORAN && PROG_DELVORANPF == catalogue::DELVORANPF &&
               PROG_DELVORANL == catalogue::DELVORANL && PROG_DELVORAND == catalogue::DELVORAND);
@@ -108,6 +124,38 @@ TEST(Sens, TableTrieeSansDoublonNiEntreeMorte) {
     }
     EXPECT_EQ(sensRegle("fDATEC", 0), nullptr);
     EXPECT_EQ(sensRegle("fInconnue", PROG_DELVORAN), nullptr);
+}
+
+// Every check has a meaning in every program that makes it, found by its
+// check and number; each meaning is a short printable sentence; and every
+// row of every program's catalogue (rules, presence, checks) carries one.
+TEST(Sens, ChaqueControleEtChaqueLigneDuCatalogueOntLeurSens) {
+    unsigned controles = 0;
+    for (const SensControle& c : sensControles()) {
+        SCOPED_TRACE(c.erreur);
+        controles |= 1u << static_cast<unsigned>(c.controle);
+        EXPECT_NE(c.programmes, 0u);
+        for (unsigned bit = 1; bit <= TOUS_PROGRAMMES; bit <<= 1) {
+            if ((c.programmes & bit) != 0) {
+                EXPECT_EQ(sensControle(c.controle, c.erreur, bit), &c);
+            }
+        }
+        const std::string_view t = c.sens;
+        EXPECT_GT(t.size(), 20u);
+        EXPECT_LE(t.size(), 240u);
+        EXPECT_EQ(t.back(), '.');
+        for (const char ch : t) {
+            const auto o = static_cast<unsigned char>(ch);
+            EXPECT_TRUE((o >= 0x20 && o <= 0x7E) || o >= 0xA0) << "byte " << int(o);
+        }
+    }
+    EXPECT_EQ(controles, (1u << (static_cast<unsigned>(ControleMoteur::Presence) + 1)) - 1) << "a check without meaning";
+
+    for (const catalogue::Programme& p : catalogue::programmes) {
+        for (const catalogue::Entree& e : catalogue::entrees(p)) {
+            EXPECT_FALSE(e.description.empty()) << p.nom << " " << e.erreur << " " << e.type << " " << e.champ;
+        }
+    }
 }
 
 }  // namespace

@@ -48,53 +48,42 @@ std::string version(const Programme& p) {
 
 // ---------------------------------------------------------------- engine checks
 
-const std::vector<ErreurDuCode>& erreursDuCode() {
-    // The checks the engine makes by code. Which programs make the checks that
-    // hang on a pack member (the sender list of 135, the pairing of 105 and
-    // 138, the result-code check) is tested against the packs themselves.
-    static const std::vector<ErreurDuCode> t = {
-        {86, TOUS, "*", "", "", "", true,
-         "Champ du corps interdit pour le type de transaction E5 (code de pr\xe9sence 2) ; un E5 inconnu "
-         "donne 86 sur chaque r\xe8gle du corps. Les champs concern\xe9s suivent, par type d'enregistrement."},
-        {106, TOUS, "*", "", "", "", false, "Caract\xe8re hors de 0x20-0x7E dans la ligne."},
-        {107, TOUS, "*", "", "", "", false, "Ligne de plus de 256 caract\xe8res (seuls les 256 premiers sont lus)."},
-        {108, TOUS, "*", "", "", "", false, "Ligne de moins de 256 caract\xe8res."},
-        {135, DELVORAN, "*", "E8", "fCoherenCCE", "TEDC", false,
-         "L'\xe9metteur du fichier (E3 du FICH) ne peut pas \xe9mettre pour le centre E8 de l'enregistrement."},
-        {110, TOUS, "INFO", "FICH E3", "", "", false,
-         "Demande d'information (INFO, E5 \"DEM\") d'un \xe9metteur autre que \"NORM02  \" et \"PFOC01  \"."},
-        {85, TOUS, "INFO", "FICH E4", "", "", false,
-         "Demande d'information (INFO, E5 \"DEM\") \xe0 un destinataire autre que \"031BDN  \"."},
-        {110, TOUS, "ABAT", "FICH E3", "", "", false,
-         "Abattage d'un \xe9metteur autre que \"NORM01  \" qui ne commence ni par OFFICE ni par ONICAB."},
-        {129, TOUS, "ABAT", "E8", "", "", false, "Abattage de l'\xe9metteur \"NORM01  \" avec un E8 autre que \"NORMABEV\"."},
-        {109, TOUS, "FICH", "E6", "", "", false, "Enregistrement FICH ailleurs qu'en premi\xe8re ligne."},
-        {51, DELVORAN, "*", "C3", "", "", true,
-         "Code r\xe9sultat re\xe7u \"xx\" d'un \xe9metteur autre que \"NORM01  \", \"NORM02  \" et \"PFOC01  \" "
-         "(C3, positions 77-78, sur tout type dont la table d\xe9" "coupe un C3, jamais sur ERRE)."},
-        {64, DELVORAN, "*", "C3", "", "", true,
-         "Code r\xe9sultat re\xe7u \"xx\" d'un \xe9metteur \"NORM01  \", \"NORM02  \" ou \"PFOC01  \" "
-         "(C3, positions 77-78, jamais sur ERRE)."},
-        {64, DELVORANL, "*", "C3", "", "", true,
-         "\xc9metteur \"NORM01  \", \"NORM02  \" ou \"PFOC01  \" et code r\xe9sultat re\xe7u autre que \"20\" "
-         "(C3, positions 77-78)."},
-        {806, DELVORANL, "*", "C3", "", "", true,
-         "\xc9metteur autre que les partenaires et code r\xe9sultat re\xe7u ni \"  \" ni \"10\" (C3, positions 77-78)."},
-        {806, DELVORAND, "*", "C3", "", "", true, "Code r\xe9sultat re\xe7u ni \"  \" ni \"10\" (C3, positions 77-78)."},
-        {807, DELVORANPF, "*", "C3", "", "", true,
-         "Code r\xe9sultat re\xe7u autre que \"10\" sur un enregistrement autre qu'un abattage (C3, positions 77-78)."},
-        {182, TOUS, "*", "", "", "", true,
-         "Fichier de \"000PFO  \" ou \"NORMABEV\" vers \"031BDN  \" : n'y sont admis que INFO DEM, JALO CRE, "
-         "ENTR CRE avec C5 \"F\", SORT CRE avec C5 \"S\" ou \"M\" et ABAT."},
-        {100, TOUS, "FICH", "C3", "", "", false,
-         "Nombre d'enregistrements annonc\xe9 par le FICH (C3, positions 95-100) diff\xe9rent du nombre lu : "
-         "erreur du fichier, dans l'ERRE du FICH."},
-        {105, DELVORAN, "EXP1", "C2", "", "", false,
-         "EXP1 CRE accept\xe9 que ne suit pas un EXP2 CRE de m\xeame C2 (l'ERRE r\xe9pond \xe0 l'EXP1)."},
-        {138, DELVORAN, "EGET", "C2", "", "", false,
-         "EGET CRE accept\xe9 que ne suit pas un RATA CRE de m\xeame C2 (l'ERRE r\xe9pond \xe0 l'EGET)."},
-    };
-    return t;
+namespace {
+
+// The k-th positioned row of a table (the field the engine cuts k-th), or nullptr.
+const sCorps* champCoupe(const Table& t, int k) {
+    for (int i = 0; i < t.n; ++i) {
+        if (t.lignes[i].debut != 0 && k-- == 0) return &t.lignes[i];
+    }
+    return nullptr;
+}
+
+const Table* tableDuType(const Pack& pack, std::string_view type) {
+    for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
+        if (type == pack.tAiguillage[i].nomVSE) return &pack.tAiguillage[i].tabVerif;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Lieu lieuLu(const Pack& pack, const SensControle& c, std::string_view type) {
+    Lieu l;
+    const Table* t = nullptr;
+    switch (c.lieu) {
+        case LieuLu::Ligne:
+        case LieuLu::Rangee: return l;
+        case LieuLu::Entete: t = &pack.tEntete; l.zone = 'E'; break;
+        case LieuLu::FichEntete: t = &pack.tEntete; l.zone = 'E'; l.fich = true; break;
+        case LieuLu::FichCorps: t = &pack.tFich; l.zone = 'C'; l.fich = true; break;
+        case LieuLu::Corps: t = tableDuType(pack, type); l.zone = 'C'; break;
+    }
+    l.champ = (l.fich && l.zone == 'E' ? "FICH " : "") + std::string(1, l.zone) + std::to_string(c.champ + 1);
+    if (const sCorps* r = t != nullptr ? champCoupe(*t, c.champ) : nullptr) {
+        l.debut = r->debut;
+        l.fin = r->fin;
+    }
+    return l;
 }
 
 // ---------------------------------------------------------------- global stops
@@ -247,8 +236,10 @@ bool aiguillable(const Pack& pack, const char* type) {
     return false;
 }
 
-void parcourir(const Pack& pack, const Table& t, Origine origine, char zone, const std::string& type,
+void parcourir(const Programme& p, const Table& t, Origine origine, char zone, const std::string& type,
                std::vector<Entree>& out) {
+    const Pack& pack = *p.pack;
+    const SensControle* presence = sensControle(ControleMoteur::Presence, 86, p.bit);
     const sCorps* champ = nullptr;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];
@@ -263,14 +254,16 @@ void parcourir(const Pack& pack, const Table& t, Origine origine, char zone, con
         e.regle = r.nomRegle != nullptr ? r.nomRegle : "";
         e.liste = r.sverif != nullptr && r.sverif->nom != nullptr ? r.sverif->nom : "";
         e.dependance = texteDependance(r.dependance);
+        if (const char* sens = sensRegle(e.regle, p.bit)) e.description = sens;
         e.aiguille = origine == Origine::Corps || origine == Origine::Fin;
         if (origine == Origine::Entete || origine == Origine::Fin) {
             const Portee pt = portee(r, champ->fin - champ->debut + 1);
             if (pt == Portee::Fich) e.type = "FICH";
             // The trailer is verified on dispatched records only.
             if (origine == Origine::Fin && pt == Portee::Fich && !aiguillable(pack, "FICH")) {
-                e.description = "Jamais relev\xe9" "e : la fin n'est v\xe9rifi\xe9" "e que sur un enregistrement "
-                                "aiguill\xe9, et le FICH ne l'est pas.";
+                e.description += std::string(e.description.empty() ? "" : " ; ") +
+                                 "jamais relev\xe9" "e : la fin n'est v\xe9rifi\xe9" "e que sur un enregistrement "
+                                 "aiguill\xe9, et le FICH ne l'est pas.";
             }
             e.saufFich = pt == Portee::SaufFich;
         }
@@ -286,6 +279,8 @@ void parcourir(const Pack& pack, const Table& t, Origine origine, char zone, con
         if (!e.interdite.empty()) {
             e.erreur = 86;
             e.origine = Origine::Presence;
+            e.description = presence != nullptr ? presence->sens : "";
+            e.controle = presence;
             out.push_back(e);
         }
     }
@@ -308,25 +303,29 @@ int rang(Origine o) {
 std::vector<Entree> entrees(const Programme& p) {
     const Pack& pack = *p.pack;
     std::vector<Entree> out;
-    parcourir(pack, pack.tEntete, Origine::Entete, 'E', "*", out);
-    parcourir(pack, pack.tFich, Origine::Fich, 'C', "FICH", out);
-    parcourir(pack, pack.tFin, Origine::Fin, 'F', "*", out);
-    for (const ErreurDuCode& c : erreursDuCode()) {
+    parcourir(p, pack.tEntete, Origine::Entete, 'E', "*", out);
+    parcourir(p, pack.tFich, Origine::Fich, 'C', "FICH", out);
+    parcourir(p, pack.tFin, Origine::Fin, 'F', "*", out);
+    for (const SensControle& c : sensControles()) {
         if ((c.programmes & p.bit) == 0) continue;
         Entree e;
         e.erreur = c.erreur;
         e.origine = Origine::Code;
         e.type = c.type;
-        e.champ = c.champ;
+        const Lieu l = lieuLu(pack, c, c.type);
+        if (c.lieu != LieuLu::Ligne) e.champ = l.champ;
+        e.debut = l.debut;
+        e.fin = l.fin;
         e.regle = c.regle;
         e.liste = c.liste;
-        e.description = c.description;
+        e.description = c.sens;
+        e.controle = &c;
         e.aiguille = c.aiguille;
         out.push_back(e);
     }
     for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
         const sAiguillage& a = pack.tAiguillage[i];
-        parcourir(pack, a.tabVerif, Origine::Corps, 'C', a.nomVSE, out);
+        parcourir(p, a.tabVerif, Origine::Corps, 'C', a.nomVSE, out);
     }
     std::stable_sort(out.begin(), out.end(), [](const Entree& a, const Entree& b) {
         if (a.erreur != b.erreur) return a.erreur < b.erreur;
@@ -422,7 +421,9 @@ std::string markdown() {
         "CRE) ; `toutes` pour l'en-t\xeate, la fin et le FICH, v\xe9rifi\xe9s sans type de transaction. "
         "*Interdit* : types E5 o\xf9 le champ donne l'erreur 86 (code de pr\xe9sence 2).\n"
         "- *D\xe9pendance* : le champ de la ligne que la r\xe8gle re\xe7oit en plus du sien (`FICH E3` : "
-        "l'en-t\xeate du FICH).\n\n");
+        "l'en-t\xeate du FICH).\n"
+        "- *Description* : pour une r\xe8gle, ce que doit \xeatre la valeur du champ (\xab la valeur doit "
+        "\xeatre \xbb ...) ; pour un contr\xf4le du moteur, ce qu'il exige, et le champ qu'il lit.\n\n");
 
     m += versUtf8("## Arr\xeats du traitement\n\n");
     m += versUtf8(

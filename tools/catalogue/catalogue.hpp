@@ -1,7 +1,8 @@
 // The error catalogue of the four programs, read from the tables they run on:
-// the frame of every line, the body layout of every dispatch entry, and a short
-// table of the errors that the engine records by code. Nothing here is typed
-// twice: field, positions, rule, list and dependance come from the rows.
+// the frame of every line, the body layout of every dispatch entry, and the
+// table of the checks that the engine makes by code. Nothing here is typed
+// twice: field, positions, rule, list and dependance come from the rows, the
+// meaning of each rule and check from the table of meanings.
 #pragma once
 
 #include <string>
@@ -9,12 +10,14 @@
 #include <vector>
 
 #include "engine/pack.hpp"
+#include "rules/sens.hpp"
 
 namespace vse::catalogue {
 
 // Bits naming the programs a check of the engine applies to.
-inline constexpr unsigned DELVORAN = 1, DELVORANPF = 2, DELVORANL = 4, DELVORAND = 8;
-inline constexpr unsigned TOUS = DELVORAN | DELVORANPF | DELVORANL | DELVORAND;
+inline constexpr unsigned DELVORAN = PROG_DELVORAN, DELVORANPF = PROG_DELVORANPF, DELVORANL = PROG_DELVORANL,
+                          DELVORAND = PROG_DELVORAND;
+inline constexpr unsigned TOUS = TOUS_PROGRAMMES;
 
 // One program, its pack and its bit.
 struct Programme {
@@ -50,7 +53,9 @@ struct Entree {
     std::string regle;       // the rule's name
     std::string liste;       // the list's name
     std::string dependance;  // "E6", "C3", "F1", "FICH E3", or empty
-    std::string description; // what the check looks at (checks written in the engine)
+    std::string description; // what the value must be (a rule), or what must hold (a check)
+    // A check written in the engine: its meaning and where it reads.
+    const SensControle* controle = nullptr;
     // Only on records that have a dispatch entry: their body and trailer are
     // verified, those of an unknown type or of a second FICH record are not.
     bool aiguille = false;
@@ -60,20 +65,17 @@ struct Entree {
 // number, then frame before body, record type and table order.
 std::vector<Entree> entrees(const Programme& p);
 
-// A check that the engine makes by code, and the programs it applies to.
-struct ErreurDuCode {
-    int erreur;
-    unsigned programmes;
-    const char* type;   // record type it concerns, "*" for every record
-    const char* champ;  // field it reads, or ""
-    const char* regle;  // rule it calls, or ""
-    const char* liste;  // list it reads, or ""
-    bool aiguille;      // made only on records that have a dispatch entry
-    const char* description;
+// Where a check of the engine reads, on a record of the given type: the
+// field's name ("E8", "C3"; "FICH E3" in the FICH record) and its positions
+// (0 when the check reads no single field, or when the type has no such
+// field); `fich`: in the FICH record, the first line.
+struct Lieu {
+    std::string champ;
+    char zone = 0;  // 'E', 'C' or 'F'; 0 for none
+    int debut = 0, fin = 0;
+    bool fich = false;
 };
-// The engine's own checks (line flags, file-level checks, result code,
-// pairing, record count, presence).
-const std::vector<ErreurDuCode>& erreursDuCode();
+Lieu lieuLu(const Pack& pack, const SensControle& c, std::string_view type);
 
 // A global stop: its log text and what is left on disk.
 struct Arret {

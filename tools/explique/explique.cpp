@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -128,9 +129,16 @@ std::string ou(const Entree& e) {
         case Origine::Code: break;
     }
     std::string s = "contr\xf4le du programme";
-    if (!e.champ.empty()) s += " sur " + e.champ;
+    if (!e.champ.empty()) s += " sur " + e.champ + positions(e);
     if (!rld.empty()) s += " (" + rld + ")";
-    return s + " : " + e.description;
+    return s;
+}
+
+// What the entry demands: the value a rule expects, or what a check requires.
+std::string sens(const Entree& e) {
+    if (e.description.empty()) return "";
+    if (e.origine == Origine::Code || e.origine == Origine::Presence) return e.description;
+    return "valeur attendue : " + e.description;
 }
 
 // The error numbers of an ERRE record: up to ten "I%03d1" groups in
@@ -154,7 +162,174 @@ std::vector<Code> codes(std::string_view e) {
 
 }  // namespace
 
-Explication expliquer(std::string_view contenu, const catalogue::Programme& p) {
+// ---------------------------------------------------------------- the file sent
+
+std::string_view lu(std::string_view e, int debut, int fin) {
+    const std::size_t d = static_cast<std::size_t>(debut - 1);
+    if (debut < 1 || fin < debut || d >= e.size()) return {};
+    return e.substr(d, static_cast<std::size_t>(fin - debut + 1));
+}
+
+std::string texteValeur(std::string_view v) {
+    if (v.empty()) return "(absente : ligne trop courte)";
+    if (v.find_first_not_of(' ') == std::string_view::npos) {
+        return "(" + std::to_string(v.size()) + (v.size() > 1 ? " blancs)" : " blanc)");
+    }
+    std::string r = "\xab ";
+    for (const char ch : v) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            char x[8];
+            std::snprintf(x, sizeof x, "\\x%02X", c);
+            r += x;
+        } else {
+            r += ch;
+        }
+    }
+    return r + " \xbb";
+}
+
+std::string constatDeLigne(ControleMoteur c, std::string_view ligne) {
+    if (c == ControleMoteur::Caracteres) {
+        for (std::size_t i = 0; i < ligne.size(); ++i) {
+            const auto o = static_cast<unsigned char>(ligne[i]);
+            if (o >= 0x20 && o <= 0x7E) continue;
+            char x[80];
+            std::snprintf(x, sizeof x, "caract\xe8re 0x%02X en position %zu", o, i + 1);
+            return x;
+        }
+        return "";
+    }
+    return "ligne de " + std::to_string(ligne.size()) + " caract\xe8res";
+}
+
+namespace {
+
+// The characters of a record from a 1-based position as the engine copies a
+// cut field into an ERRE record: up to the record's end or a zero byte, then
+// blanks up to the width.
+std::string piece(std::string_view l, int debut, int largeur) {
+    std::string r;
+    for (int i = 0; i < largeur; ++i) {
+        const std::size_t k = static_cast<std::size_t>(debut - 1 + i);
+        if (k >= l.size() || k >= LG || l[k] == '\0') break;
+        r += l[k];
+    }
+    r.resize(static_cast<std::size_t>(largeur), ' ');
+    return r;
+}
+
+const sCorps* champCoupe(const Table& t, int k) {
+    for (int i = 0; i < t.n; ++i) {
+        if (t.lignes[i].debut != 0 && k-- == 0) return &t.lignes[i];
+    }
+    return nullptr;
+}
+
+// The k-th field a layout cuts from a record, at the width of the ERRE
+// piece it is copied into (blanks when the layout has no such field).
+std::string champ(std::string_view l, const Table& t, int k, int largeur) {
+    const sCorps* r = champCoupe(t, k);
+    if (r == nullptr) return std::string(static_cast<std::size_t>(largeur), ' ');
+    return piece(piece(l, r->debut, r->fin - r->debut + 1), 1, largeur);
+}
+
+// What an ERRE record copies from the record it answers, but the error
+// numbers: the header pieces (ERRE positions 1-18, 26, 35-42 and 51-69) and
+// the identification (70-83, 98-111), in one text.
+std::string cleEnvoyee(const Pack& pack, std::string_view l) {
+    std::string k = piece(l, 1, 2) + piece(l, 11, 8) + piece(l, 3, 8) + piece(l, 26, 1) + piece(l, 35, 8) +
+                    piece(l, 51, 12) + piece(l, 22, 4) + piece(l, 19, 3);
+    const sAiguillage* a = entreeDe(pack, sansBlancsFinaux(piece(l, 22, 4)));
+    if (a == nullptr) return k + std::string(28, ' ');
+    const sCorps* c1 = champCoupe(a->tabVerif, 0);
+    const sCorps* c2 = champCoupe(a->tabVerif, 1);
+    std::string id;
+    if (c1 != nullptr) id += piece(l, c1->debut, c1->fin - c1->debut + 1);
+    if (c2 != nullptr) id += piece(l, c2->debut, c2->fin - c2->debut + 1);
+    k += piece(id, 1, 14);
+    k += a->champErrC7 == CINC ? std::string(2, ' ') : champ(l, a->tabVerif, a->champErrC7, 2);
+    k += a->champErrC8 == CINC ? std::string(12, ' ') : champ(l, a->tabVerif, a->champErrC8, 12);
+    return k;
+}
+
+// The same pieces read in an ERRE record.
+std::string cleErre(std::string_view e) {
+    return std::string(zone(e, 1, 18)) + std::string(zone(e, 26, 26)) + std::string(zone(e, 35, 42)) +
+           std::string(zone(e, 51, 83)) + std::string(zone(e, 98, 111));
+}
+
+// Which records of the file sent the ERRE records of a reply answer. An ERRE
+// record copies the header pieces and the identification of the record it
+// answers (cleEnvoyee): the records sent that give the same pieces are its
+// candidates. When the reply holds as many ERRE records with those pieces as
+// the file holds records, each answers one, in order (a program answers the
+// records in the order of the lines); when the file holds more, the ERRE
+// record cannot tell which, and every candidate is named, with the value
+// read in each. The file's own errors are those of its first record, the
+// FICH: they are answered by the last ERRE record, present when the reply's
+// counters show one (errors and accepted records exceed the records read by
+// one).
+class Correspondance {
+public:
+    Correspondance(const Pack& pack, std::string_view envoye, const std::vector<std::string_view>& reponse)
+        : envoyes_(enregistrements(envoye)), lignes_(reponse.size()) {
+        const std::string_view tete = reponse[0];
+        const long lus = std::atol(std::string(zone(tete, 101, 106)).c_str());
+        const long erreurs = std::atol(std::string(zone(tete, 95, 100)).c_str());
+        const long acceptes = std::atol(std::string(zone(tete, 113, 118)).c_str());
+        const std::size_t dernier = reponse.size() - 1;
+        const bool fichier = erreurs + acceptes == lus + 1 && zone(reponse[dernier], 63, 66) == "FICH";
+        std::map<std::string, std::vector<int>> parCle;
+        for (std::size_t l = 1; l < envoyes_.size(); ++l) {
+            parCle[cleEnvoyee(pack, envoyes_[l])].push_back(static_cast<int>(l) + 1);
+        }
+        std::map<std::string, std::size_t> total, vus;
+        for (std::size_t i = 1; i < reponse.size(); ++i) {
+            if (!(fichier && i == dernier)) ++total[cleErre(reponse[i])];
+        }
+        for (std::size_t i = 1; i < reponse.size(); ++i) {
+            if (fichier && i == dernier) {
+                if (!envoyes_.empty()) lignes_[i] = {1};
+                continue;
+            }
+            const std::string cle = cleErre(reponse[i]);
+            const std::vector<int>& c = parCle[cle];
+            if (c.size() > total[cle]) {
+                lignes_[i] = c;
+            } else if (const std::size_t j = vus[cle]++; j < c.size()) {
+                lignes_[i] = {c[j]};
+            }
+        }
+    }
+    // The lines (from 1) of the file sent that the i-th record of the reply may answer.
+    const std::vector<int>& lignes(std::size_t i) const { return lignes_[i]; }
+    std::string_view ligne(int n) const { return envoyes_[static_cast<std::size_t>(n - 1)]; }
+
+private:
+    std::vector<std::string_view> envoyes_;
+    std::vector<std::vector<int>> lignes_;
+};
+
+// What the sent record holds where an entry of the catalogue reads, or "".
+std::string valeurEnvoyee(const Entree& en, const Pack& pack, std::string_view type, std::string_view ligne,
+                          std::string_view fich) {
+    if (en.controle != nullptr && en.controle->lieu == LieuLu::Ligne) return constatDeLigne(en.controle->controle, ligne);
+    int debut = en.debut, fin = en.fin;
+    bool dansFich = false;
+    if (en.controle != nullptr && en.controle->lieu != LieuLu::Rangee) {
+        const catalogue::Lieu l = catalogue::lieuLu(pack, *en.controle, type);
+        debut = l.debut;
+        fin = l.fin;
+        dansFich = l.fich;
+    }
+    if (debut == 0) return "";
+    return texteValeur(lu(dansFich ? fich : ligne, debut, fin)) + (dansFich ? " (dans le FICH, ligne 1)" : "");
+}
+
+}  // namespace
+
+Explication expliquer(std::string_view contenu, const catalogue::Programme& p, std::optional<std::string_view> envoye) {
     Explication x;
     const std::vector<std::string_view> enr = enregistrements(contenu);
     if (enr.empty()) {
@@ -195,6 +370,8 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p) {
          compteur(zone(tete, 95, 100)) + " r\xe9ponse(s) d'erreur, " + compteur(zone(tete, 113, 118)) +
          " sans erreur.\n";
 
+    std::optional<Correspondance> envoi;
+    if (envoye) envoi.emplace(*p.pack, *envoye, enr);
     const std::size_t n = enr.size() - 1;
     for (std::size_t i = 1; i < enr.size(); ++i) {
         const std::string_view e = enr[i];
@@ -215,6 +392,31 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p) {
             t += ", " + nomChamp(a->champErrC8) + " " + valeur(zone(e, 100, 111));
         }
         t += "\n";
+        // The records sent that it answers, and the value each holds where an entry reads.
+        std::vector<int> lignes;
+        if (envoi) {
+            lignes = envoi->lignes(i);
+            t += "  dans le fichier envoy\xe9 : ";
+            if (lignes.empty()) t += "aucun enregistrement ne porte cette identification";
+            for (std::size_t k = 0; k < lignes.size(); ++k) {
+                t += (k == 0 ? (lignes.size() > 1 ? "lignes " : "ligne ") : ", ") + std::to_string(lignes[k]);
+            }
+            if (lignes.size() > 1) t += " (m\xeame identification : valeur lue dans chacune)";
+            t += "\n";
+        }
+        const auto valeursLues = [&](const Entree& en) {
+            std::string v;
+            std::string premiere;
+            bool differentes = false;
+            for (const int l : lignes) {
+                const std::string lue = valeurEnvoyee(en, *p.pack, type, envoi->ligne(l), envoi->ligne(1));
+                if (lue.empty()) return std::string();
+                if (v.empty()) premiere = lue;
+                differentes = differentes || lue != premiere;
+                v += (v.empty() ? "" : ", ") + ("ligne " + std::to_string(l) + " ") + lue;
+            }
+            return differentes ? v : premiere;
+        };
         const std::vector<Code> cs = codes(e);
         if (cs.empty()) t += "  aucun num\xe9ro d'erreur\n";
         for (const Code& c : cs) {
@@ -227,6 +429,8 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p) {
             for (const Entree& en : catalogue) {
                 if (en.erreur != c.numero || !peutVenirDe(en, type, e5, a != nullptr)) continue;
                 t += "      " + ou(en) + "\n";
+                if (const std::string sn = sens(en); !sn.empty()) t += "          " + sn + "\n";
+                if (const std::string v = valeursLues(en); !v.empty()) t += "          valeur lue : " + v + "\n";
                 ++trouves;
             }
             if (trouves == 0) {
@@ -245,8 +449,9 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p) {
 namespace {
 
 const char* const USAGE =
-    "Usage : delvoran-explique [-p programme] [-v] <fichier r\xe9ponse>\n"
+    "Usage : delvoran-explique [-p programme] [-f fichier envoy\xe9] [-v] <fichier r\xe9ponse>\n"
     "         -p : delvoran (par d\xe9" "faut), delvoranpf, delvoranl ou delvorand\n"
+    "         -f : le fichier envoy\xe9 auquel la r\xe9ponse r\xe9pond : la valeur lue dans chaque champ\n"
     "         -v : donne la version de delvoran-explique\n"
     "         \xab - \xbb lit la r\xe9ponse sur l'entr\xe9" "e standard\n";
 
@@ -260,12 +465,24 @@ const char* localeDesCaracteres() {
     return nullptr;
 }
 
+// The whole content of a file ("-": standard input); false when it cannot be read.
+bool lireTout(const std::string& chemin, std::string& contenu) {
+    if (chemin == "-") {
+        contenu.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) return false;
+    contenu.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return !f.bad();
+}
+
+}  // namespace
+
 void ecrire(std::FILE* f, const std::string& latin1) {
     const std::string s = enUtf8(localeDesCaracteres(), ::isatty(::fileno(f)) == 1) ? catalogue::versUtf8(latin1) : latin1;
     std::fwrite(s.data(), 1, s.size(), f);
 }
-
-}  // namespace
 
 bool enUtf8(const char* locale, bool terminal) {
     const std::string l = locale == nullptr ? "" : locale;
@@ -277,6 +494,7 @@ bool enUtf8(const char* locale, bool terminal) {
 
 int commande(int argc, char** argv) {
     const char* nomProgramme = "delvoran";
+    const char* envoye = nullptr;
     int i = 1;
     for (; i < argc; ++i) {
         const std::string a = argv[i];
@@ -289,11 +507,12 @@ int commande(int argc, char** argv) {
             std::printf("%s\n", DELVORAN_VERSION);
             return 3;
         }
-        if (a.compare(0, 2, "-p") == 0) {
+        if (a.compare(0, 2, "-p") == 0 || a.compare(0, 2, "-f") == 0) {
+            const char*& valeur = a[1] == 'p' ? nomProgramme : envoye;
             if (a.size() > 2) {
-                nomProgramme = argv[i] + 2;
+                valeur = argv[i] + 2;
             } else if (i + 1 < argc) {
-                nomProgramme = argv[++i];
+                valeur = argv[++i];
             } else {
                 ecrire(stderr, USAGE);
                 return 3;
@@ -314,22 +533,18 @@ int commande(int argc, char** argv) {
     }
 
     const std::string chemin = argv[i];
-    std::string contenu;
-    if (chemin == "-") {
-        contenu.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream f(chemin, std::ios::binary);
-        if (!f) {
-            ecrire(stderr, "delvoran-explique: impossible de lire " + chemin + "\n");
-            return 1;
-        }
-        contenu.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-        if (f.bad()) {
-            ecrire(stderr, "delvoran-explique: impossible de lire " + chemin + "\n");
-            return 1;
-        }
+    std::string contenu, original;
+    if (!lireTout(chemin, contenu)) {
+        ecrire(stderr, "delvoran-explique: impossible de lire " + chemin + "\n");
+        return 1;
     }
-    const Explication x = expliquer(contenu, *p);
+    // Standard input gives one of the two files at most.
+    if (envoye != nullptr && ((chemin == "-" && std::string(envoye) == "-") || !lireTout(envoye, original))) {
+        ecrire(stderr, "delvoran-explique: impossible de lire le fichier envoy\xe9 " + std::string(envoye) + "\n");
+        return 1;
+    }
+    const Explication x =
+        expliquer(contenu, *p, envoye != nullptr ? std::optional<std::string_view>(original) : std::nullopt);
     if (!x.reponse) {
         ecrire(stderr, "delvoran-explique: " + chemin + " n'est pas une r\xe9ponse d'erreur : " + x.texte + "\n");
         return 1;

@@ -1,9 +1,12 @@
 // Reads an error reply written by one of the four programs and explains it:
 // for every ERRE record, the rejected record and each of its error numbers,
 // with the fields and rules that can record that number for the record's
-// type, taken from the program's own tables (the error catalogue).
+// type, taken from the program's own tables (the error catalogue), and what
+// each demands; given the file that was sent, the value each field held.
 #pragma once
 
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +20,21 @@ struct Explication {
 };
 
 // Explains the content of a reply file (line ends CR LF, LF or CR) by the
-// tables of `p`.
-Explication expliquer(std::string_view contenu, const catalogue::Programme& p);
+// tables of `p`; with `envoye`, the content of the file that was sent, the
+// value read in each field named.
+Explication expliquer(std::string_view contenu, const catalogue::Programme& p,
+                      std::optional<std::string_view> envoye = std::nullopt);
+
+// The characters `debut` to `fin` (1-based, inclusive) of a record, as far as
+// it holds them.
+std::string_view lu(std::string_view enregistrement, int debut, int fin);
+// A value read, for a person: between guillemets, bytes outside the printable
+// ones as \xNN; "(n blancs)" when it is all blanks, "(absente : ligne trop
+// courte)" when empty. Latin-1.
+std::string texteValeur(std::string_view v);
+// What a check of the line itself (106, 107, 108) found in a whole line: its
+// length, or its first character outside 0x20-0x7E and where.
+std::string constatDeLigne(ControleMoteur c, std::string_view ligne);
 
 // Whether the command writes UTF-8 rather than Latin-1 on a stream. `locale`
 // is the first of LC_ALL, LC_CTYPE, LANG that is set (nullptr when none is).
@@ -28,7 +44,11 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p);
 // pipe or a file the programs' own Latin-1.
 bool enUtf8(const char* locale, bool terminal);
 
-// The command: delvoran-explique [-p programme] [-v] <fichier reponse>.
+// Writes a Latin-1 text on a stream in the character set `enUtf8` chooses for
+// it (from the locale and whether the stream is a terminal).
+void ecrire(std::FILE* f, const std::string& latin1);
+
+// The command: delvoran-explique [-p programme] [-f fichier envoye] [-v] <fichier reponse>.
 // 0: explained; 1: unreadable, or not an error reply; 3: usage or version.
 int commande(int argc, char** argv);
 
