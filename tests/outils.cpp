@@ -1,6 +1,10 @@
 #include "tests/outils.hpp"
 
 #include "tests/corps.hpp"
+#include "packs/d/pack.hpp"
+#include "packs/l/pack.hpp"
+#include "packs/main/pack.hpp"
+#include "packs/pf/pack.hpp"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -65,6 +69,26 @@ std::string poser(std::string ligne, int position, const std::string& texte) {
     if (ligne.size() < debut + texte.size()) ligne.resize(debut + texte.size(), ' ');
     ligne.replace(debut, texte.size(), texte);
     return ligne;
+}
+
+const Pack& packDe(Programme p) {
+    switch (p) {
+        case Programme::principal: return principal::pack;
+        case Programme::pf: return pf::pack;
+        case Programme::l: return l::pack;
+        case Programme::d: return d::pack;
+    }
+    return principal::pack;
+}
+
+std::vector<Contenu> contenus(Programme p) {
+    Vse mauvais = vseType(p);
+    mauvais.avec(E9, "AB CDEFG");
+    return {
+        {"accepte", fichier({fich(p, 2).ligne(), vseType(p).ligne(), vseType(p).ligne()}), 0},
+        {"reponse", fichier({fich(p, 2).ligne(), vseType(p).ligne(), mauvais.ligne()}, "\r\n"), 2},
+        {"arret", fichier({fich(p, 1).ligne()}), 1},
+    };
 }
 
 namespace {

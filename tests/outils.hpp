@@ -26,6 +26,8 @@ const char* nom(Programme p);
 std::string chemin(Programme p);
 // The result digit stamped at position 77 of accepted VSEs.
 char codeResultat(Programme p);
+// The program's pack, for runs in-process.
+const Pack& packDe(Programme p);
 
 // ---------------------------------------------------------------- VSE lines
 
@@ -69,6 +71,15 @@ Vse fich(Programme p, int nbVSE);
 // code "10" received in 77-78 (what every program lets through from a
 // non-partner).
 Vse vseType(Programme p, const std::string& type = "NAIS", const std::string& e5 = "CRE");
+
+// Three files of a program: accepted (0), answered by an error reply (2),
+// stopped for want of a record after the FICH record (1).
+struct Contenu {
+    const char* nom;
+    std::string octets;
+    int statut;
+};
+std::vector<Contenu> contenus(Programme p);
 
 // The lines joined, each followed by `fin` ("\r\n", "\n" or "\r").
 std::string fichier(const std::vector<std::string>& lignes, const std::string& fin = "\n");

@@ -27,15 +27,6 @@ using namespace vse::outils;
 using P = Programme;
 using Erreurs = std::vector<int>;
 
-const Pack& packDe(P p) {
-    switch (p) {
-        case P::pf: return pf::pack;
-        case P::l: return l::pack;
-        case P::d: return d::pack;
-        case P::principal: break;
-    }
-    return principal::pack;
-}
 
 // The words of `texte`, split on `sep`.
 std::vector<std::string> mots(const char* texte, char sep = ' ') {

@@ -33,30 +33,7 @@ using namespace vse::pannes;
 namespace fs = std::filesystem;
 using P = Programme;
 
-const vse::Pack& packDe(P p) {
-    switch (p) {
-        case P::principal: return vse::principal::pack;
-        case P::pf: return vse::pf::pack;
-        case P::l: return vse::l::pack;
-        case P::d: return vse::d::pack;
-    }
-    return vse::principal::pack;
-}
 
-struct Scenario {
-    const char* nom;
-    std::string octets;
-    int statut;
-};
-std::vector<Scenario> scenarios(P p) {
-    Vse mauvais = vseType(p);
-    mauvais.avec(vse::E9, "AB CDEFG");
-    return {
-        {"accepte", fichier({fich(p, 2).ligne(), vseType(p).ligne(), vseType(p).ligne()}), 0},
-        {"reponse", fichier({fich(p, 2).ligne(), vseType(p).ligne(), mauvais.ligne()}, "\r\n"), 2},
-        {"arret", fichier({fich(p, 1).ligne()}), 1},
-    };
-}
 
 struct Resultat {
     int statut = -1;
@@ -128,7 +105,7 @@ protected:
     int aChaqueAppel(F f) {
         int total = 0;
         for (P prog : tousLesProgrammes) {
-            for (const Scenario& s : scenarios(prog)) {
+            for (const Contenu& s : contenus(prog)) {
                 preparer(prog, s.octets);
                 const Resultat ref = run();
                 EXPECT_EQ(ref.statut, s.statut) << ref.erreurs;
@@ -154,7 +131,7 @@ bool renommeAvant(const std::vector<Appel>& a, int k, const std::string& sortie)
 }
 
 TEST_F(Coupures, ProcessusTueAChaqueAppel) {
-    const int total = aChaqueAppel([&](const Scenario& s, const std::string& reponse, const std::vector<Appel>&, int k) {
+    const int total = aChaqueAppel([&](const Contenu& s, const std::string& reponse, const std::vector<Appel>&, int k) {
         ASSERT_TRUE(tue(k));
         EXPECT_EQ(etrangers(), std::vector<std::string>{});
         if (existe(l.sortie)) {
@@ -200,7 +177,7 @@ TEST_F(Coupures, MemoireOuSignalAChaqueAppel) {
         {Genre::signal, "IG016: Traitement interrompu par un signal\n", ""},
     };
     for (const Cas& c : cas) {
-        const int total = aChaqueAppel([&](const Scenario& s, const std::string& reponse, const std::vector<Appel>& a,
+        const int total = aChaqueAppel([&](const Contenu& s, const std::string& reponse, const std::vector<Appel>& a,
                                            int k) {
             const Resultat r = run({Op::ouvrir, k, 0, c.genre, true});
             EXPECT_EQ(r.sortieStd, c.genre == Genre::memoire ? c.sortieStd : "");
@@ -235,7 +212,7 @@ TEST_F(Coupures, MemoireOuSignalAChaqueAppel) {
 // opened. A stop syncs its log line before closing it.
 TEST_F(Coupures, OrdreDesAppels) {
     for (P prog : tousLesProgrammes) {
-        for (const Scenario& s : scenarios(prog)) {
+        for (const Contenu& s : contenus(prog)) {
             SCOPED_TRACE(std::string(nom(prog)) + " " + s.nom);
             preparer(prog, s.octets);
             ASSERT_EQ(run().statut, s.statut);

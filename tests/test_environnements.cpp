@@ -58,22 +58,6 @@ std::vector<std::string> arbre(const fs::path& rep) {
     return r;
 }
 
-// Three files of a program: accepted (0), answered by an error reply (2),
-// stopped for want of a record after the FICH record (1).
-struct Contenu {
-    const char* nom;
-    std::string octets;
-    int statut;
-};
-std::vector<Contenu> contenus(P p) {
-    Vse mauvais = vseType(p);
-    mauvais.avec(vse::E9, "AB CDEFG");
-    return {
-        {"accepte", fichier({fich(p, 2).ligne(), vseType(p).ligne(), vseType(p).ligne()}), 0},
-        {"reponse", fichier({fich(p, 2).ligne(), vseType(p).ligne(), mauvais.ligne()}, "\r\n"), 2},
-        {"arret", fichier({fich(p, 1).ligne()}), 1},
-    };
-}
 
 // A run under a time limit: no input may make a program wait.
 Execution sousDelai(P p, const std::vector<std::string>& arguments, const fs::path& repertoire = {}) {

@@ -29,15 +29,6 @@ using namespace vse::pannes;
 namespace fs = std::filesystem;
 using P = Programme;
 
-const vse::Pack& packDe(P p) {
-    switch (p) {
-        case P::principal: return vse::principal::pack;
-        case P::pf: return vse::pf::pack;
-        case P::l: return vse::l::pack;
-        case P::d: return vse::d::pack;
-    }
-    return vse::principal::pack;
-}
 std::string suffixeDe(P p) { return p == P::pf ? "_pf" : ""; }
 
 struct Passage {
