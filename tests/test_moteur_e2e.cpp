@@ -673,8 +673,10 @@ TEST_F(MoteurE2E, CadreRepeteCommeSeul) {
                                        {{vse::F1, "32132024"}, {vse::F2, "250000"}, {vse::F5, "+"}});
         const std::string entrF = avec("ENTR", {}, {{vse::F1, "32132024"}, {vse::F5, "+"}});
         const std::string sortF = avec("SORT", {}, {{vse::F1, "32132024"}, {vse::F5, "+"}});
+        std::string pleinTab = plein;
+        pleinTab[0] = '\t';
         const std::string lignes[] = {
-            nais, naisE9, naisE9 + "xx", naisE9.substr(0, 240), nais, naisE9, plein, "\t" + plein.substr(1),
+            nais, naisE9, naisE9 + "xx", naisE9.substr(0, 240), nais, naisE9, plein, pleinTab,
             plein + "trop", plein, entrF, sortF, entrF.substr(0, 250), sortF + "x", entrF, nais};
         std::vector<std::string> attendus;
         for (const std::string& l : lignes) {
