@@ -65,8 +65,6 @@ int lireNombre(const char* s, int debut, int n) {
 // Year of a JJMMSSAA date.
 int annee(const char* date) { return lireNombre(date, 4, 4); }
 
-bool estAlphanum(char c) { return estChiffre(c) || estLettre(c); }
-
 // Number of characters of `s` before its first blank (all of them when none).
 std::size_t avantBlanc(const char* s) { return std::strcspn(s, " "); }
 
@@ -193,9 +191,8 @@ VSE_REGLE(fVerif_NUMID_ABATNOT_CONF) {
     if (significatifs != 7 && significatifs != 8) return 0;
     if (commenceParUn(champ, {ONICAB, OFFICE})) return 1;
     if (!blancs(champ, 10, 2)) return 0;
-    const Extrait departement(champ, 0, 2);
-    if (egal(departement.t, "2A") || egal(departement.t, "2B")) return 1;
-    return egalAUneEntree(departement.t, TD) ? 1 : 0;
+    if (commencePar(champ, "2A") || commencePar(champ, "2B")) return 1;
+    return debutDansListe(champ, TD.v, TD.n) ? 1 : 0;
 }
 
 // Checks against the reference tables of notifiers and of creation

@@ -45,32 +45,7 @@ std::uint64_t formeComparable(const char* s, bool blancEnZero) {
     return k;
 }
 
-// The value is one of the four partner codes accepted by every allowed-value
-// test, whatever the list: "NORMABEV", "NORM01  ", "NORM02  ", "PFOC01  ".
-bool codePartenaire(const char* champ) {
-    if (champ[0] == 'N') return vaut(champ, "NORMABEV") || vaut(champ, "NORM01  ") || vaut(champ, "NORM02  ");
-    return champ[0] == 'P' && vaut(champ, "PFOC01  ");
-}
-
 }  // namespace
-
-bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
-    if (liste == nullptr || n < 1) return false;
-    // Indexed lists are looked up by their keys.
-    if (n >= 4) {
-        if (const IndexListe* index = indexDe(liste, n)) return dansIndex(*index, champ);
-    }
-    // Short lists are walked: an entry whose first character differs is
-    // passed at once, the others compared in place.
-    const char premier = champ[0];
-    for (int i = 0; i < n; ++i)
-        if (liste[i][0] == premier && memeTexte(champ, liste[i])) return true;
-    return false;
-}
-
-bool estDans(const char* champ, const tValAutorise* liste, int n) {
-    return codePartenaire(champ) || egalAUneEntree(champ, liste, n);
-}
 
 VSE_REGLE(fVerifValAut) { return estDans(champ, sverif, lenSverif) ? 1 : 0; }
 

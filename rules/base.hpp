@@ -4,6 +4,7 @@
 
 #include "model/vse.hpp"
 #include "rules/texte.hpp"
+#include "rules/valautorise.hpp"
 
 namespace vse {
 
@@ -21,15 +22,62 @@ VSE_REGLE(fVerifAucunBlanc);
 VSE_REGLE(fVerifAucunBlanc_SD);
 VSE_REGLE(fVerifAucunBlanc_SDN);
 
-// The allowed-value test on its own (the four partner codes pass any list).
-// Indexed lists are looked up by their keys, the others walked.
-bool estDans(const char* champ, const tValAutorise* liste, int n);
-
 // The value equals an entry of the list, plainly: the partner codes get no
-// exception here. A list without entries holds nothing.
-bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n);
+// exception here. A list without entries holds nothing. Indexed lists are
+// looked up by their keys; the others are walked, an entry whose first
+// character differs passed at once, the others compared in place.
+inline bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
+    if (n >= 4) {
+        if (const IndexListe* index = indexDe(liste, n)) return dansIndex(*index, champ);
+    }
+    if (liste == nullptr) return false;
+    const char premier = champ[0];
+    for (int i = 0; i < n; ++i)
+        if (liste[i][0] == premier && memeTexte(champ, liste[i])) return true;
+    return false;
+}
+
+// The value is one of the four partner codes accepted by every allowed-value
+// test, whatever the list: "NORMABEV", "NORM01  ", "NORM02  ", "PFOC01  ".
+inline bool codePartenaire(const char* champ) {
+    if (champ[0] == 'N') return vaut(champ, "NORMABEV") || vaut(champ, "NORM01  ") || vaut(champ, "NORM02  ");
+    return champ[0] == 'P' && vaut(champ, "PFOC01  ");
+}
+
+// The allowed-value test on its own (the four partner codes pass any list).
+inline bool estDans(const char* champ, const tValAutorise* liste, int n) {
+    return codePartenaire(champ) || egalAUneEntree(champ, liste, n);
+}
+
 inline bool egalAUneEntree(const char* champ, const Liste& l) { return egalAUneEntree(champ, l.v, l.n); }
 inline bool estDans(const char* champ, const Liste& l) { return estDans(champ, l.v, l.n); }
+
+// The text of the one character c (the empty text when c is the zero) equals
+// an entry of the list.
+inline bool caractereDansListe(char c, const tValAutorise* liste, int n) {
+    if (n >= 4) {
+        if (const IndexListe* index = indexDe(liste, n)) {
+            if (c == '\0') return index->vide;
+            return index::trouve(*index, std::uint64_t{static_cast<unsigned char>(c)} << 56);
+        }
+    }
+    for (int i = 0; liste != nullptr && i < n; ++i)
+        if (liste[i][0] == c && (c == '\0' || liste[i][1] == '\0')) return true;
+    return false;
+}
+
+// The first lg characters of the value (lg from 1 to 8) equal the first lg
+// of an entry; an entry shorter than that only matches a value just as short.
+// A list whose entries all have lg characters is looked up by its index.
+inline bool debutDansListe(const char* champ, const tValAutorise* liste, int n, int lg = 2) {
+    if (n >= 4) {
+        const IndexListe* index = indexDe(liste, n);
+        if (index != nullptr && index->largeur == lg) return debutDansIndex(*index, champ);
+    }
+    for (int i = 0; liste != nullptr && i < n; ++i)
+        if (memesDebuts(champ, liste[i], lg)) return true;
+    return false;
+}
 
 // VSE type (champ) allowed for the transaction type (dependance), by the
 // program's lists.

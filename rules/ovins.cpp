@@ -58,8 +58,7 @@ struct Centre {
 
 // Character i of the model, as a one-character text, is in the list.
 bool lettreDans(const char* champ, int i, const tValAutorise* liste, int n) {
-    const char lettre[] = {carOuNul(champ, i), '\0'};
-    return estDans(lettre, liste, n);
+    return caractereDansListe(carOuNul(champ, i), liste, n);
 }
 
 // A cattle model may be left blank.

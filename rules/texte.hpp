@@ -18,6 +18,7 @@ inline char carOuNul(const char* s, int i) {
 
 inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 inline bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
+inline bool estAlphanum(char c) { return estChiffre(c) || estLettre(c); }
 
 // The whole value equals the text.
 inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
@@ -62,22 +63,26 @@ inline bool auMoins(const char* s, int n) {
     return true;
 }
 
-// Characters debut..debut+n-1 (from 0) exist and are all digits (the walk
-// stops at the terminating zero, which is no digit).
-inline bool chiffres(const char* s, int debut, int n) {
-    if (!auMoins(s, debut)) return false;
-    for (int i = debut; i < debut + n; ++i)
-        if (!estChiffre(s[i])) return false;
+// The n characters from p are all digits, p being a character of a value or
+// its terminating zero (the walk stops at the zero, which is no digit).
+inline bool chiffresIci(const char* p, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!estChiffre(p[i])) return false;
     return true;
 }
 
-// Characters debut..debut+n-1 (from 0) exist and are all blanks.
-inline bool blancs(const char* s, int debut, int n) {
-    if (!auMoins(s, debut)) return false;
-    for (int i = debut; i < debut + n; ++i)
-        if (s[i] != ' ') return false;
+// The n characters from p are all blanks (p as above).
+inline bool blancsIci(const char* p, int n) {
+    for (int i = 0; i < n; ++i)
+        if (p[i] != ' ') return false;
     return true;
 }
+
+// Characters debut..debut+n-1 (from 0) exist and are all digits.
+inline bool chiffres(const char* s, int debut, int n) { return auMoins(s, debut) && chiffresIci(s + debut, n); }
+
+// Characters debut..debut+n-1 (from 0) exist and are all blanks.
+inline bool blancs(const char* s, int debut, int n) { return auMoins(s, debut) && blancsIci(s + debut, n); }
 
 // The first n characters of a and b are equal; a value shorter than n
 // characters only equals one just as short.

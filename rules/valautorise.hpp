@@ -55,6 +55,7 @@ struct IndexListe {
     const std::uint64_t* cases;  // keys; 0 marks an empty slot
     std::size_t masque;          // slots - 1
     int decalage;                // 64 - log2(slots)
+    int largeur;                 // the width of every entry, 0 when they differ
     bool vide;                   // the list holds the empty text
 };
 
@@ -63,24 +64,36 @@ inline constexpr std::uint64_t MELANGE = 0x9E3779B97F4A7C15ULL;
 
 // The key of a text of one to eight characters, its first character in the
 // high byte; false for a longer text (no entry of an indexed list is one).
+// The walk stops at the terminating zero.
 inline bool cle(const char* s, std::uint64_t& k) {
     k = 0;
-    int i = 0;
-    for (; i < 8; ++i) {
+    for (int i = 0; i < 8; ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
-        if (c == 0) break;
-        k = (k << 8) | c;
+        if (c == 0) return true;
+        k |= std::uint64_t{c} << (56 - 8 * i);
     }
-    if (i == 8) return s[8] == '\0';
-    if (i > 0) k <<= 8 * (8 - i);
+    return s[8] == '\0';
+}
+
+// The key of the first n characters of a text (n from 1 to 8); false when the
+// text ends before them.
+inline bool cleDuDebut(const char* s, int n, std::uint64_t& k) {
+    k = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c == 0) return false;
+        k |= std::uint64_t{c} << (56 - 8 * i);
+    }
     return true;
 }
 
-// The lists indexed, by the address of their entries.
+// The lists known, by the address of their entries, with their index when
+// they have one.
 struct Case {
     const tValAutorise* entrees;
     int n;
-    const IndexListe* index;
+    bool indexee;
+    IndexListe index;
 };
 inline constexpr int BITS_ANNUAIRE = 9;
 extern Case annuaire[1 << BITS_ANNUAIRE];
@@ -89,13 +102,22 @@ inline std::size_t caseDe(const tValAutorise* entrees) {
     const auto a = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(entrees));
     return static_cast<std::size_t>((a * MELANGE) >> (64 - BITS_ANNUAIRE));
 }
+
+// The non-zero key is one of the index's.
+inline bool trouve(const IndexListe& ix, std::uint64_t k) {
+    for (std::size_t c = static_cast<std::size_t>((k * MELANGE) >> ix.decalage);; c = (c + 1) & ix.masque) {
+        if (ix.cases[c] == k) return true;
+        if (ix.cases[c] == 0) return false;
+    }
+}
 }  // namespace index
 
 // The index of a list, or nullptr when the list is walked.
 inline const IndexListe* indexDe(const tValAutorise* entrees, int n) {
     constexpr std::size_t masque = (1 << index::BITS_ANNUAIRE) - 1;
     for (std::size_t c = index::caseDe(entrees); index::annuaire[c].entrees != nullptr; c = (c + 1) & masque) {
-        if (index::annuaire[c].entrees == entrees) return index::annuaire[c].n == n ? index::annuaire[c].index : nullptr;
+        const index::Case& e = index::annuaire[c];
+        if (e.entrees == entrees) return e.n == n && e.indexee ? &e.index : nullptr;
     }
     return nullptr;
 }
@@ -105,10 +127,14 @@ inline bool dansIndex(const IndexListe& ix, const char* texte) {
     std::uint64_t k = 0;
     if (!index::cle(texte, k)) return false;
     if (k == 0) return ix.vide;
-    for (std::size_t c = static_cast<std::size_t>((k * index::MELANGE) >> ix.decalage);; c = (c + 1) & ix.masque) {
-        if (ix.cases[c] == k) return true;
-        if (ix.cases[c] == 0) return false;
-    }
+    return index::trouve(ix, k);
+}
+
+// The first ix.largeur characters of the text are one of the entries of an
+// indexed list whose entries all have that width (largeur not 0).
+inline bool debutDansIndex(const IndexListe& ix, const char* texte) {
+    std::uint64_t k = 0;
+    return index::cleDuDebut(texte, ix.largeur, k) && index::trouve(ix, k);
 }
 
 }  // namespace vse
