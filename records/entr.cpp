@@ -34,8 +34,7 @@ bool causeParmi(const char* cause, const char* causes) {
 // In a modification, a movement (C4) dated before the phase date P8 is
 // excused from what later movements must give.
 bool excuseParDate(const Vue& vue, bool modification) {
-    const char* p8 = P8.n > 0 ? P8.v[0] : "";
-    return modification && fVTABP(vue.C(C4), p8) == 0;
+    return modification && !depuisPhase(vue.C(C4), PHASE_P8);
 }
 
 }  // namespace

@@ -83,7 +83,31 @@ inline bool debutDansListe(const char* champ, const tValAutorise* liste, int n, 
 // program's lists.
 int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ);
 
-int champVide(const char* champ);
+// The value is empty or all blanks.
+inline int champVide(const char* champ) {
+    for (;; ++champ) {
+        if (*champ != ' ') return *champ == '\0' ? 1 : 0;
+    }
+}
+
+// Dates JJMMSSAA compared in the order century, year, month, day. The
+// reference date reads as written; in the date under test a blank reads as
+// the digit 0. A date that ends before its eighth character reads as its
+// field padded with blanks. The result is negative, zero or positive as the
+// reference is before, on or after the date.
+int comparerDates(const char* reference, const char* date);
+
+// A reference date that does not change (a phase date), read once: its eight
+// characters in the order they are compared, and their packed form.
+struct DateReference {
+    unsigned char c[8];
+    std::uint64_t cle;
+};
+DateReference dateReference(const char* date);
+int comparerDates(const DateReference& reference, const char* date);
+
+// 1 when the date `champ` is not after (INF) or not before (SUP) the
+// reference date `dependance`.
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf);
 int fDATECouI(char* champ, eCouI couI);
 int verifDateCompleteEtCorrecte(const char* champ);

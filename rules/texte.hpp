@@ -32,6 +32,17 @@ inline bool memeTexte(const char* a, const char* b) {
     }
 }
 
+// The order of two texts as the library's comparison gives it (by unsigned
+// characters), compared in place: negative, zero or positive.
+inline int ordreTextes(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        const auto x = static_cast<unsigned char>(*a);
+        const auto y = static_cast<unsigned char>(*b);
+        if (x != y) return x < y ? -1 : 1;
+        if (x == 0) return 0;
+    }
+}
+
 // The whole value equals the literal text, compared in place (the walk stops
 // at the first difference, so never past the end of the value).
 template <std::size_t N>
