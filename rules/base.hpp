@@ -72,7 +72,7 @@ inline bool caractereDansListe(char c, const tValAutorise* liste, int n) {
 inline bool debutDansListe(const char* champ, const tValAutorise* liste, int n, int lg = 2) {
     if (n >= 4) {
         const IndexListe* index = indexDe(liste, n);
-        if (index != nullptr && index->largeur == lg) return debutDansIndex(*index, champ);
+        if (index != nullptr && index->largeur == lg) return debutDansIndex(*index, champ, lg);
     }
     for (int i = 0; liste != nullptr && i < n; ++i)
         if (memesDebuts(champ, liste[i], lg)) return true;

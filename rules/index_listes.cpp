@@ -49,7 +49,7 @@ const index::Case* connue(const tValAutorise* entrees) {
 void inscrire(const tValAutorise* entrees, int n, const IndexListe* ix) {
     std::size_t c = index::caseDe(entrees);
     while (index::annuaire[c].entrees != nullptr) c = (c + 1) & (NB_CASES - 1);
-    index::annuaire[c] = {entrees, n, ix != nullptr, ix != nullptr ? *ix : IndexListe{}};
+    index::annuaire[c] = {entrees, ix != nullptr ? n : -1, ix != nullptr ? *ix : IndexListe{}};
 }
 
 // The width of every entry, 0 when they differ.
@@ -79,7 +79,8 @@ void indexer(const tValAutorise* entrees, int n) {
         --decalage;
     }
     auto cases = std::make_unique<std::uint64_t[]>(taille);  // zeros: every slot empty
-    IndexListe ix{cases.get(), taille - 1, decalage, largeurCommune(entrees, n), false};
+    IndexListe ix{cases.get(), static_cast<std::uint32_t>(taille - 1), static_cast<std::uint8_t>(decalage),
+                  static_cast<std::uint8_t>(largeurCommune(entrees, n)), false};
     for (int i = 0; i < n; ++i) {
         std::uint64_t k = 0;
         index::cle(entrees[i], k);

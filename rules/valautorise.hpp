@@ -53,9 +53,9 @@ void indexerListe(const Liste& l);
 
 struct IndexListe {
     const std::uint64_t* cases;  // keys; 0 marks an empty slot
-    std::size_t masque;          // slots - 1
-    int decalage;                // 64 - log2(slots)
-    int largeur;                 // the width of every entry, 0 when they differ
+    std::uint32_t masque;        // slots - 1
+    std::uint8_t decalage;       // 64 - log2(slots)
+    std::uint8_t largeur;        // the width of every entry, 0 when they differ
     bool vide;                   // the list holds the empty text
 };
 
@@ -87,14 +87,14 @@ inline bool cleDuDebut(const char* s, int n, std::uint64_t& k) {
     return true;
 }
 
-// The lists known, by the address of their entries, with their index when
-// they have one.
+// The lists known, by the address of their entries, with their index. A
+// list that is walked is known with the count -1, which no lookup gives.
 struct Case {
     const tValAutorise* entrees;
     int n;
-    bool indexee;
     IndexListe index;
 };
+static_assert(sizeof(Case) == 32, "a slot is found by a shift");
 inline constexpr int BITS_ANNUAIRE = 9;
 extern Case annuaire[1 << BITS_ANNUAIRE];
 
@@ -117,7 +117,7 @@ inline const IndexListe* indexDe(const tValAutorise* entrees, int n) {
     constexpr std::size_t masque = (1 << index::BITS_ANNUAIRE) - 1;
     for (std::size_t c = index::caseDe(entrees); index::annuaire[c].entrees != nullptr; c = (c + 1) & masque) {
         const index::Case& e = index::annuaire[c];
-        if (e.entrees == entrees) return e.n == n && e.indexee ? &e.index : nullptr;
+        if (e.entrees == entrees) return e.n == n ? &e.index : nullptr;
     }
     return nullptr;
 }
@@ -130,11 +130,11 @@ inline bool dansIndex(const IndexListe& ix, const char* texte) {
     return index::trouve(ix, k);
 }
 
-// The first ix.largeur characters of the text are one of the entries of an
-// indexed list whose entries all have that width (largeur not 0).
-inline bool debutDansIndex(const IndexListe& ix, const char* texte) {
+// The first n characters of the text are one of the entries of an indexed
+// list whose entries all have n characters (ix.largeur).
+inline bool debutDansIndex(const IndexListe& ix, const char* texte, int n) {
     std::uint64_t k = 0;
-    return index::cleDuDebut(texte, ix.largeur, k) && index::trouve(ix, k);
+    return index::cleDuDebut(texte, n, k) && index::trouve(ix, k);
 }
 
 }  // namespace vse
