@@ -12,7 +12,7 @@ namespace {
 constexpr int LG_NUMERO = 20;  // C6
 constexpr int LG_DATE = 8;     // C8
 
-bool typeE(const Vue& vue) { return egal(vue.C(C4), "E"); }
+bool typeE(const Vue& vue) { return vaut(vue.C(C4), "E"); }
 
 // The type of number C5 begins with `type`.
 bool typeNumero(const Vue& vue, const char* type) { return commencePar(vue.C(C5), type); }
@@ -22,13 +22,9 @@ bool chiffresPuisBlancs(const char* champ, int n) {
     return chiffres(champ, 0, n) && blancs(champ, n, LG_NUMERO - n);
 }
 
-// The first n characters, digits, pass the Luhn check.
-bool luhn(const char* champ, int n) {
-    char chiffresSeuls[LG_NUMERO + 1] = {};
-    // The caller has checked that the n digits are there.
-    std::memcpy(chiffresSeuls, champ, static_cast<std::size_t>(n));
-    return fVerifLuhn(chiffresSeuls) == 1;
-}
+// The first n characters, digits, pass the Luhn check (the caller has
+// checked that the n digits are there).
+bool luhn(const char* champ, int n) { return verifLuhn(champ, n) == 1; }
 
 // A capital letter, then digits up to character n, then blanks.
 bool lettrePuisChiffres(const char* champ, int n) {
@@ -43,15 +39,12 @@ bool departementExclu(const char* champ) {
 
 // The first two characters match the first two of an entry of the list.
 bool departementListe(const char* champ, const tValAutorise* liste, int n) {
-    for (int i = 0; liste != nullptr && i < n; ++i)
-        if (memesDebuts(champ, liste[i], 2)) return true;
-    return false;
+    return debutDansListe(champ, liste, n);
 }
 
 // Overseas départements allowed after "97": 971 to 976, but not 975.
 bool domValide(const char* champ) {
-    return std::strncmp(champ, "971", 3) >= 0 && std::strncmp(champ, "976", 3) <= 0 &&
-           !memesDebuts(champ, "975", 3);
+    return ordreDebuts(champ, "971", 3) >= 0 && ordreDebuts(champ, "976", 3) <= 0 && !memesDebuts(champ, "975", 3);
 }
 
 }  // namespace
@@ -73,8 +66,8 @@ VSE_REGLE(asso_fC2_2) {
 // C5, the type of number, by the type C4.
 VSE_REGLE(asso_fC5) {
     const char* type = vue.C(C4);
-    if (egal(type, "D")) return commenceParUn(champ, {"SIREN", "AGRIN"}) ? 1 : 0;
-    if (egal(type, "E")) return commenceParUn(champ, {"SIRET", "AGRIT", "AGRSA", "CEM"}) ? 1 : 0;
+    if (vaut(type, "D")) return commenceParUn(champ, {"SIREN", "AGRIN"}) ? 1 : 0;
+    if (vaut(type, "E")) return commenceParUn(champ, {"SIRET", "AGRIT", "AGRSA", "CEM"}) ? 1 : 0;
     return 0;
 }
 

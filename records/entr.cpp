@@ -28,7 +28,10 @@ constexpr int LG_ADRESSE = 60;
 
 // The one-letter cause is one of `causes` (an empty or longer value is none).
 bool causeParmi(const char* cause, const char* causes) {
-    return cause[0] != '\0' && cause[1] == '\0' && std::strchr(causes, cause[0]) != nullptr;
+    if (cause[0] == '\0' || cause[1] != '\0') return false;
+    for (const char* c = causes; *c != '\0'; ++c)
+        if (*c == cause[0]) return true;
+    return false;
 }
 
 // In a modification, a movement (C4) dated before the phase date P8 is

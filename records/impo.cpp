@@ -39,8 +39,9 @@ VSE_REGLE(impo_C7) {
 
 // C20, a country: any country of the list but France.
 VSE_REGLE(impo_C20) {
-    if (estDans(champ, FR)) return 0;
-    return estDans(champ, sverif, lenSverif) ? 1 : 0;
+    // The partner codes pass any allowed-value test, France's list included.
+    if (codePartenaire(champ) || egalAUneEntree(champ, FR)) return 0;
+    return egalAUneEntree(champ, sverif, lenSverif) ? 1 : 0;
 }
 
 int fVerifDiffZero(const char* champ, int premier, int dernier) {

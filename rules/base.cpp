@@ -58,15 +58,22 @@ VSE_REGLE(fVerifDiffNull) { return egalAUneEntree(champ, sverif, lenSverif) ? 0 
 
 VSE_REGLE(fVerifAucunBlanc) { return std::strchr(champ, ' ') == nullptr ? 1 : 0; }
 
+// No blank before the last non-blank character, in one walk: a blank
+// followed by a non-blank is an inner blank. An empty value passes, an
+// all-blank one fails.
 VSE_REGLE(fVerifAucunBlanc_SD) {
-    const int lg = static_cast<int>(std::strlen(champ));
-    if (lg == 0) return 1;
-    int dernier = lg - 1;
-    while (dernier >= 0 && champ[dernier] == ' ') --dernier;
-    if (dernier < 0) return 0;
-    for (int i = 0; i <= dernier; ++i)
-        if (champ[i] == ' ') return 0;
-    return 1;
+    if (champ[0] == '\0') return 1;
+    bool blanc = false;
+    bool signe = false;
+    for (const char* p = champ; *p != '\0'; ++p) {
+        if (*p == ' ') {
+            blanc = true;
+        } else {
+            if (blanc) return 0;
+            signe = true;
+        }
+    }
+    return signe ? 1 : 0;
 }
 
 VSE_REGLE(fVerifAucunBlanc_SDN) {
@@ -110,19 +117,28 @@ DateReference dateReference(const char* date) {
 // eighth character is compared by its whole padded form instead.
 int comparerDates(const char* reference, const char* date) {
     if (quatrePremiers(reference) && quatrePremiers(date)) {
-        for (int i = 4; i < 8; ++i) {
+        int i = 4;
+        for (; i < 8; ++i) {
+            // Equal characters are both the zero or neither: one test tells
+            // whether both dates go on.
             const auto r = static_cast<unsigned char>(reference[i]);
-            const char d = date[i];
-            if (r == 0 || d == '\0') return signe(formeComparable(reference, false), formeComparable(date, true));
-            if (r != lu(d)) return r < lu(d) ? -1 : 1;
+            const unsigned char d = lu(date[i]);
+            if (r != d) {
+                if (r == 0 || d == 0) break;
+                return r < d ? -1 : 1;
+            }
+            if (r == 0) break;
         }
-        // Eight characters on both sides: the month and day are there.
-        for (int k = 4; k < 8; ++k) {
-            const int i = ORDRE_DATE[k];
-            const auto r = static_cast<unsigned char>(reference[i]);
-            if (r != lu(date[i])) return r < lu(date[i]) ? -1 : 1;
+        if (i == 8) {
+            // Eight characters on both sides: the month and day are there.
+            for (int k = 4; k < 8; ++k) {
+                const int j = ORDRE_DATE[k];
+                const auto r = static_cast<unsigned char>(reference[j]);
+                const unsigned char d = lu(date[j]);
+                if (r != d) return r < d ? -1 : 1;
+            }
+            return 0;
         }
-        return 0;
     }
     return signe(formeComparable(reference, false), formeComparable(date, true));
 }
@@ -193,7 +209,7 @@ int fDATECouI(char* champ, eCouI couI) {
 }
 
 int verifDateCompleteEtCorrecte(const char* champ) {
-    if (std::strlen(champ) != 8 || !chiffres(champ, 0, 8)) return 0;
+    if (!chiffresIci(champ, 8) || champ[8] != '\0') return 0;
     const int jour = nombre(champ, 0, 2);
     const int mois = nombre(champ, 2, 2);
     const int annee = nombre(champ, 4, 4);

@@ -60,6 +60,17 @@ int pasApresAnneeSuivante(const char* dependance, const char* champ) {
     return fCoherenDCSupInf(reference, champ, INF);
 }
 
+// The value holds at most LG_MAX_VALEUR characters; `vide` tells whether
+// they are all blanks (or none). One walk.
+bool longueurAdmise(const char* champ, bool& vide) {
+    vide = true;
+    for (std::size_t i = 0; champ[i] != '\0'; ++i) {
+        if (i == LG_MAX_VALEUR) return false;
+        if (champ[i] != ' ') vide = false;
+    }
+    return true;
+}
+
 int estDans01(const char* champ, const tValAutorise* sverif, int lenSverif) {
     return estDans(champ, sverif, lenSverif) ? 1 : 0;
 }
@@ -146,8 +157,9 @@ VSE_REGLE(fDatRecPost_tr) {
 
 int fVTABP5a8(const Vue&, const char* dependance, char* champ, const tValAutorise* sverif,
               int lenSverif, const DateReference& phase) {
-    if (std::strlen(champ) > LG_MAX_VALEUR) return 0;
-    if (!champVide(champ)) return estDans01(champ, sverif, lenSverif);
+    bool vide = true;
+    if (!longueurAdmise(champ, vide)) return 0;
+    if (!vide) return estDans01(champ, sverif, lenSverif);
     if (!depuisPhase(dependance, phase)) return 1;
     return estDans01(champ, sverif, lenSverif);
 }

@@ -98,9 +98,6 @@ bool egetDepartement(const char* champ) {
 constexpr const char* ETATS_UE[] = {"DE", "AT", "BE", "DK", "ES", "FI", "FR", "EL",
                                     "IE", "LU", "NL", "PT", "UK", "SE", "IT"};
 
-// Doubled digit with its digits summed, for the Luhn check.
-constexpr int LUHN_DOUBLE[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -249,27 +246,7 @@ int appartient_UE(const char* s) {
     return 0;
 }
 
-int fVerifLuhn(const char* chaine) {
-    // The digits are summed from the left, once as if the first were of odd
-    // rank from the right and once as if it were of even rank; the length's
-    // parity tells which sum the check takes.
-    int sommeSiPremierImpair = 0;
-    int sommeSiPremierPair = 0;
-    int lg = 0;
-    for (; chaine[lg] != '\0'; ++lg) {
-        if (!estChiffre(chaine[lg])) return 0;
-        const int chiffre = chaine[lg] - '0';
-        if (lg % 2 == 0) {
-            sommeSiPremierImpair += chiffre;
-            sommeSiPremierPair += LUHN_DOUBLE[chiffre];
-        } else {
-            sommeSiPremierImpair += LUHN_DOUBLE[chiffre];
-            sommeSiPremierPair += chiffre;
-        }
-    }
-    // The last digit has rank 1: the first has odd rank when the length is odd.
-    const int somme = lg % 2 == 1 ? sommeSiPremierImpair : sommeSiPremierPair;
-    return somme % 10 == 0 ? 1 : 0;
-}
+int fVerifLuhn(const char* chaine) { return verifLuhn(chaine, static_cast<int>(std::strlen(chaine))); }
+
 
 }  // namespace vse

@@ -60,6 +60,28 @@ inline bool commencePar(const char* v, const char* prefixe) {
     return true;
 }
 
+// The text `t` equals the first n characters of `s` (all of `s` when it is
+// shorter), compared in place.
+inline bool egalDebut(const char* t, const char* s, int n) {
+    for (int i = 0; i < n; ++i) {
+        if (t[i] != s[i]) return false;
+        if (t[i] == '\0') return true;
+    }
+    return t[n] == '\0';
+}
+
+// The order of the first n characters of two texts as the library's bounded
+// comparison gives it, compared in place: negative, zero or positive.
+inline int ordreDebuts(const char* a, const char* b, int n) {
+    for (int i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+        if (x == 0) return 0;
+    }
+    return 0;
+}
+
 // The value begins with one of the texts.
 inline bool commenceParUn(const char* v, std::initializer_list<const char*> prefixes) {
     for (const char* p : prefixes)
