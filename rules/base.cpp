@@ -48,6 +48,15 @@ inline unsigned char lu(char c) { return c == ' ' ? static_cast<unsigned char>('
 
 inline int signe(std::uint64_t a, std::uint64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
+// Two dates one of which is cut short, compared by their padded forms: kept
+// apart from the walk of whole dates, which then needs fewer registers.
+[[gnu::noinline]] int comparerFormes(const char* reference, const char* date) {
+    return signe(formeComparable(reference, false), formeComparable(date, true));
+}
+[[gnu::noinline]] int comparerFormes(std::uint64_t reference, const char* date) {
+    return signe(reference, formeComparable(date, true));
+}
+
 inline bool quatrePremiers(const char* s) { return s[0] != '\0' && s[1] != '\0' && s[2] != '\0' && s[3] != '\0'; }
 
 }  // namespace
@@ -140,14 +149,14 @@ int comparerDates(const char* reference, const char* date) {
             return 0;
         }
     }
-    return signe(formeComparable(reference, false), formeComparable(date, true));
+    return comparerFormes(reference, date);
 }
 
 int comparerDates(const DateReference& reference, const char* date) {
     if (quatrePremiers(date)) {
         for (int k = 0; k < 4; ++k) {
             const char d = date[4 + k];
-            if (d == '\0') return signe(reference.cle, formeComparable(date, true));
+            if (d == '\0') return comparerFormes(reference.cle, date);
             if (reference.c[k] != lu(d)) return reference.c[k] < lu(d) ? -1 : 1;
         }
         for (int k = 4; k < 8; ++k) {
@@ -156,7 +165,7 @@ int comparerDates(const DateReference& reference, const char* date) {
         }
         return 0;
     }
-    return signe(reference.cle, formeComparable(date, true));
+    return comparerFormes(reference.cle, date);
 }
 
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf) {

@@ -157,20 +157,15 @@ VSE_REGLE(fCONFORM10FRNULL) {
     return fConform10FR(vue, dependance, champ, sverif, lenSverif);
 }
 
-// Letters and digits up to the last non-blank character, blanks after it,
-// in one walk: a blank followed by a non-blank is an inner blank.
+// Letters and digits up to the last non-blank character, blanks after it:
+// a run of letters and digits, then a run of blanks, then the end, in one
+// walk.
 VSE_REGLE(fVerifNumEtranger) {
-    bool blanc = false;
-    bool signe = false;
-    for (const char* p = champ; *p != '\0'; ++p) {
-        if (*p == ' ') {
-            blanc = true;
-        } else {
-            if (blanc || !estAlphanum(*p)) return 0;
-            signe = true;
-        }
-    }
-    if (!signe) return 0;
+    const char* p = champ;
+    while (estAlphanum(*p)) ++p;
+    if (p == champ) return 0;
+    while (*p == ' ') ++p;
+    if (*p != '\0') return 0;
     return memesDebuts(champ, dependance, 2) ? 0 : 1;
 }
 
