@@ -83,10 +83,14 @@ inline bool debutDansListe(const char* champ, const tValAutorise* liste, int n, 
 // program's lists.
 int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* champ);
 
-// The value is empty or all blanks.
+// The value is empty or all blanks. The walk goes four characters a turn,
+// each read after a blank, so never past the terminating zero.
 inline int champVide(const char* champ) {
-    for (;; ++champ) {
-        if (*champ != ' ') return *champ == '\0' ? 1 : 0;
+    for (;; champ += 4) {
+        if (champ[0] != ' ') return champ[0] == '\0' ? 1 : 0;
+        if (champ[1] != ' ') return champ[1] == '\0' ? 1 : 0;
+        if (champ[2] != ' ') return champ[2] == '\0' ? 1 : 0;
+        if (champ[3] != ' ') return champ[3] == '\0' ? 1 : 0;
     }
 }
 
