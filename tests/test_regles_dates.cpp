@@ -139,6 +139,27 @@ TEST(ReglesDatesTest, ChampReecrit) {
     EXPECT_STREQ(jourZero.c(), " 0032024");
 }
 
+// Every branch of the rewriting of an incomplete date, values cut short
+// included: a blank day (and month) reads as zeros, an explicit 00 day or
+// month becomes a blank, characters that do not exist are never written.
+TEST(ReglesDatesTest, DateIncompleteReecrite) {
+    const struct {
+        const char* avant;
+        const char* apres;
+    } cas[] = {
+        {"    2024", "00002024"}, {"  032024", "00032024"}, {"  002024", "00 02024"},
+        {" 5002024", " 5 02024"}, {" 5032024", " 5032024"}, {"00032024", " 0032024"},
+        {"00002024", " 0002024"}, {"15002024", "15 02024"}, {"15032024", "15032024"},
+        {"   ", "00 "},           {"  ", "00"},             {" ", " "},
+        {"", ""},                 {"1500", "15 0"},         {"  00", "00 0"},
+    };
+    for (const auto& c : cas) {
+        Tampon d(""), v(c.avant);
+        fDATEI(Vue{}, d.c(), v.c(), nullptr, 0);
+        EXPECT_STREQ(v.c(), c.apres) << '"' << c.avant << '"';
+    }
+}
+
 TEST(ReglesDatesTest, PrecisionSelonDatePhase) {
     const Cas cas[] = {
         // From 1 July 1999 on the date must be complete.
