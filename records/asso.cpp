@@ -19,7 +19,7 @@ bool typeNumero(const Vue& vue, const char* type) { return commencePar(vue.C(C5)
 
 // The number's first n characters are digits and the rest of it is blank.
 bool chiffresPuisBlancs(const char* champ, int n) {
-    return chiffres(champ, 0, n) && blancs(champ, n, LG_NUMERO - n);
+    return chiffresIci(champ, n) && blancsIci(champ + n, LG_NUMERO - n);
 }
 
 // The first n characters, digits, pass the Luhn check (the caller has
@@ -28,7 +28,7 @@ bool luhn(const char* champ, int n) { return verifLuhn(champ, n) == 1; }
 
 // A capital letter, then digits up to character n, then blanks.
 bool lettrePuisChiffres(const char* champ, int n) {
-    return estLettre(champ[0]) && chiffres(champ, 1, n - 1) && blancs(champ, n, LG_NUMERO - n);
+    return estLettre(champ[0]) && chiffresIci(champ + 1, n - 1) && blancsIci(champ + n, LG_NUMERO - n);
 }
 
 // Départements whose approval numbers are never accepted: Corsica written 20
@@ -110,26 +110,26 @@ VSE_REGLE(asso_fC6_4) {
 // twelve blanks.
 VSE_REGLE(asso_fC6_5) {
     if (!typeNumero(vue, "AGRSA")) return 1;
+    // Each character read is not the zero: the next one can be read.
     for (int i = 0; i < 7; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == ' ' || c == '\0') return 0;
+        if (champ[i] == ' ' || champ[i] == '\0') return 0;
     }
     if (!memesDebuts(champ, "2A", 2) && !memesDebuts(champ, "2B", 2)) {
         const bool connu = !departementExclu(champ) && departementListe(champ, sverif, lenSverif);
         if (memesDebuts(champ, "97", 2) && !domValide(champ)) return 0;
         if (!connu) return 0;
     }
-    return blancs(champ, 8, 12) ? 1 : 0;
+    // Seven characters are there: the eighth can be read.
+    return champ[7] != '\0' && blancsIci(champ + 8, 12) ? 1 : 0;
 }
 
 // CEM: seven letters or digits, then blanks.
 VSE_REGLE(asso_fC6_6) {
     if (!typeNumero(vue, "CEM")) return 1;
     for (int i = 0; i < 7; ++i) {
-        const char c = carOuNul(champ, i);
-        if (!estChiffre(c) && !estLettre(c)) return 0;
+        if (!estAlphanum(champ[i])) return 0;
     }
-    return blancs(champ, 7, 13) ? 1 : 0;
+    return blancsIci(champ + 7, 13) ? 1 : 0;
 }
 
 // C8, end of the period: absent, or a real date (_1), not before the start

@@ -29,10 +29,8 @@ VSE_REGLE(impo_C6_2) {
 // C7: at least one of its four characters is given (a value cut short has
 // only the characters it holds).
 VSE_REGLE(impo_C7) {
-    for (int i = 0; i < 4; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == '\0') break;
-        if (c != ' ') return 1;
+    for (int i = 0; i < 4 && champ[i] != '\0'; ++i) {
+        if (champ[i] != ' ') return 1;
     }
     return 0;
 }

@@ -46,7 +46,7 @@ int fVerifLuhn(const char* chaine);
 // there: summed from the last, of rank 1, every character of even rank
 // doubled with its digits summed.
 inline int verifLuhn(const char* chiffres, int n) {
-    constexpr int DOUBLE[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
+    static constexpr int DOUBLE[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
     int total = 0;
     for (int i = n - 1, rang = 1; i >= 0; --i, ++rang) {
         const unsigned chiffre = static_cast<unsigned char>(chiffres[i]) - static_cast<unsigned>('0');

@@ -16,18 +16,21 @@ inline char carOuNul(const char* s, int i) {
     return s[i];
 }
 
-inline bool estChiffre(char c) { return c >= '0' && c <= '9'; }
-inline bool estLettre(char c) { return c >= 'A' && c <= 'Z'; }
-
-// Letters and digits, by a table of the 256 characters: one load instead of
-// two range tests.
-inline constexpr struct TableAlphanum {
-    bool alphanum[256];
-    constexpr TableAlphanum() : alphanum() {
-        for (int c = 0; c < 256; ++c) alphanum[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
+// Digits, capital letters and both, by a table of the 256 characters: one
+// load and one test instead of range tests.
+inline constexpr struct ClassesCaracteres {
+    enum : unsigned char { CHIFFRE = 1, LETTRE = 2 };
+    unsigned char classe[256];
+    constexpr ClassesCaracteres() : classe() {
+        for (int c = '0'; c <= '9'; ++c) classe[c] = CHIFFRE;
+        for (int c = 'A'; c <= 'Z'; ++c) classe[c] = LETTRE;
     }
-} TABLE_ALPHANUM{};
-inline bool estAlphanum(char c) { return TABLE_ALPHANUM.alphanum[static_cast<unsigned char>(c)]; }
+} CLASSES_CARACTERES{};
+
+inline unsigned char classeDe(char c) { return CLASSES_CARACTERES.classe[static_cast<unsigned char>(c)]; }
+inline bool estChiffre(char c) { return (classeDe(c) & ClassesCaracteres::CHIFFRE) != 0; }
+inline bool estLettre(char c) { return (classeDe(c) & ClassesCaracteres::LETTRE) != 0; }
+inline bool estAlphanum(char c) { return classeDe(c) != 0; }
 
 // The whole value equals the text.
 inline bool egal(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
