@@ -169,9 +169,11 @@ VSE_REGLE(fVerifNumEtranger) {
     return memesDebuts(champ, dependance, 2) ? 0 : 1;
 }
 
+// Either test passing is enough: the foreign form first, which an absent
+// number fails at its first character.
 VSE_REGLE(fVerifNumEtrangerN) {
-    if (numeroAbsent(champ)) return 1;
-    return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
+    if (fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif) == 1) return 1;
+    return numeroAbsent(champ) ? 1 : 0;
 }
 
 VSE_REGLE(fConform3) { return debutDansListe(champ, sverif, lenSverif, 3) ? 1 : 0; }
