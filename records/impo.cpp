@@ -10,7 +10,7 @@ namespace vse {
 // ten digits, whose serial (characters 7 to 10) is not 0000.
 VSE_REGLE(impo_C2) {
     const bool forme = fConform10(vue, dependance, champ, sverif, lenSverif) == 1;
-    return forme && fVerifDiffZero(champ, 7, 10) == 1 ? 1 : 0;
+    return forme && serieNonNulle(champ) ? 1 : 0;
 }
 
 // C6, a date: unknown (a marker of the list), else a date whose day, or day

@@ -22,9 +22,7 @@ const char* paysMere(const Vue& vue) { return vue.C(C10); }
 // part (characters 7-10) is not "0000". The same check serves NVMN and the
 // variants' birth record.
 VSE_REGLE(nais_C2) {
-    return fConform10(vue, dependance, champ, sverif, lenSverif) == 1 && fVerifDiffZero(champ, 7, 10) == 1
-               ? 1
-               : 0;
+    return fConform10(vue, dependance, champ, sverif, lenSverif) == 1 && serieNonNulle(champ) ? 1 : 0;
 }
 
 VSE_REGLE(nais_C7) { return memeTexte(champ, quatreBlancs.v[0]) ? 0 : 1; }

@@ -94,7 +94,7 @@ struct Case {
     int n;
     IndexListe index;
 };
-static_assert(sizeof(Case) == 32, "a slot is found by a shift");
+static_assert(sizeof(void*) != 8 || sizeof(Case) == 32, "a slot is found by a shift");
 inline constexpr int BITS_ANNUAIRE = 9;
 extern Case annuaire[1 << BITS_ANNUAIRE];
 
