@@ -114,13 +114,6 @@ int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* cham
     return estDans(champ, *liste) ? 1 : 0;
 }
 
-DateReference dateReference(const char* date) {
-    DateReference r{};
-    r.cle = formeComparable(date, false);
-    for (int k = 0; k < 8; ++k) r.c[k] = static_cast<unsigned char>(r.cle >> (56 - 8 * k));
-    return r;
-}
-
 // Both dates are compared character by character in the order century,
 // year, month, day, up to the first difference. A date that ends before its
 // eighth character is compared by its whole padded form instead.

@@ -101,13 +101,8 @@ inline int champVide(const char* champ) {
 // reference is before, on or after the date.
 int comparerDates(const char* reference, const char* date);
 
-// A reference date that does not change (a phase date), read once: its eight
-// characters in the order they are compared, and their packed form.
-struct DateReference {
-    unsigned char c[8];
-    std::uint64_t cle;
-};
-DateReference dateReference(const char* date);
+// The same against a reference date read once (dateReference,
+// rules/valautorise.hpp).
 int comparerDates(const DateReference& reference, const char* date);
 
 // 1 when the date `champ` is not after (INF) or not before (SUP) the

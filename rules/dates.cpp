@@ -14,9 +14,6 @@ namespace {
 // Longest value that the phase-date and presence rules accept.
 constexpr std::size_t LG_MAX_VALEUR = 98;
 
-// The date of a one-entry phase list.
-const char* datePhase(const Liste& p) { return p.n > 0 ? p.v[0] : ""; }
-
 // The movement cause (body field C5) is "J".
 bool causeJ(const Vue& vue) { return vaut(vue.C(C5), "J"); }
 
@@ -76,12 +73,6 @@ int estDans01(const char* champ, const tValAutorise* sverif, int lenSverif) {
 }
 
 }  // namespace
-
-const DateReference PHASE_P5 = dateReference(datePhase(P5));
-const DateReference PHASE_P6 = dateReference(datePhase(P6));
-const DateReference PHASE_P7 = dateReference(datePhase(P7));
-const DateReference PHASE_P8 = dateReference(datePhase(P8));
-const DateReference PHASE_P17 = dateReference(datePhase(P17));
 
 int fVTABP(const char* dependance, const char* param) {
     // `dependance` is the date under test (blanks read as 0), `param` the

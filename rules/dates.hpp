@@ -10,9 +10,6 @@ namespace vse {
 // (blanks of `dependance` read as 0).
 int fVTABP(const char* dependance, const char* param);
 
-// The phase dates of the lists P5 to P17, read once.
-extern const DateReference PHASE_P5, PHASE_P6, PHASE_P7, PHASE_P8, PHASE_P17;
-
 // The date (blanks read as 0) is on or after the phase date.
 inline bool depuisPhase(const char* date, const DateReference& phase) { return comparerDates(phase, date) <= 0; }
 

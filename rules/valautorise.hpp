@@ -41,6 +41,32 @@ extern const Liste TEC, TEDC;
 // Every list of this module, for the index below.
 std::span<const Liste* const> listesDuModule();
 
+// A reference date JJMMSSAA that does not change, in the form dates are
+// compared in (comparerDates, rules/base.hpp): its eight characters in the
+// order century, year, month, day, a date cut short padded with blanks, and
+// the same packed into an integer, its first character in the high byte.
+struct DateReference {
+    unsigned char c[8];
+    std::uint64_t cle;
+};
+
+constexpr DateReference dateReference(const char* date) {
+    constexpr int ordre[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+    int lg = 0;
+    while (lg < 8 && date[lg] != '\0') ++lg;
+    DateReference r{};
+    for (int k = 0; k < 8; ++k) {
+        const int i = ordre[k];
+        r.c[k] = i < lg ? static_cast<unsigned char>(date[i]) : static_cast<unsigned char>(' ');
+        r.cle |= std::uint64_t{r.c[k]} << (56 - 8 * k);
+    }
+    return r;
+}
+
+// The dates of the phase lists P5 to P17 in that form, fixed when the
+// program is built.
+extern const DateReference PHASE_P5, PHASE_P6, PHASE_P7, PHASE_P8, PHASE_P17;
+
 // An index of allowed-value lists by the address of their entries: a list of
 // at least four entries, each of at most eight characters, is held as a table
 // of 64-bit keys (open addressing by a multiplicative hash, half empty); any
