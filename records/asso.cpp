@@ -12,27 +12,23 @@ namespace {
 constexpr int LG_NUMERO = 20;  // C6
 constexpr int LG_DATE = 8;     // C8
 
-bool typeE(const Vue& vue) { return egal(vue.C(C4), "E"); }
+bool typeE(const Vue& vue) { return vaut(vue.C(C4), "E"); }
 
 // The type of number C5 begins with `type`.
 bool typeNumero(const Vue& vue, const char* type) { return commencePar(vue.C(C5), type); }
 
 // The number's first n characters are digits and the rest of it is blank.
 bool chiffresPuisBlancs(const char* champ, int n) {
-    return chiffres(champ, 0, n) && blancs(champ, n, LG_NUMERO - n);
+    return chiffresIci(champ, n) && blancsIci(champ + n, LG_NUMERO - n);
 }
 
-// The first n characters, digits, pass the Luhn check.
-bool luhn(const char* champ, int n) {
-    char chiffresSeuls[LG_NUMERO + 1] = {};
-    // The caller has checked that the n digits are there.
-    std::memcpy(chiffresSeuls, champ, static_cast<std::size_t>(n));
-    return fVerifLuhn(chiffresSeuls) == 1;
-}
+// The first n characters, digits, pass the Luhn check (the caller has
+// checked that the n digits are there).
+bool luhn(const char* champ, int n) { return verifLuhn(champ, n) == 1; }
 
 // A capital letter, then digits up to character n, then blanks.
 bool lettrePuisChiffres(const char* champ, int n) {
-    return estLettre(champ[0]) && chiffres(champ, 1, n - 1) && blancs(champ, n, LG_NUMERO - n);
+    return estLettre(champ[0]) && chiffresIci(champ + 1, n - 1) && blancsIci(champ + n, LG_NUMERO - n);
 }
 
 // Départements whose approval numbers are never accepted: Corsica written 20
@@ -43,15 +39,12 @@ bool departementExclu(const char* champ) {
 
 // The first two characters match the first two of an entry of the list.
 bool departementListe(const char* champ, const tValAutorise* liste, int n) {
-    for (int i = 0; liste != nullptr && i < n; ++i)
-        if (memesDebuts(champ, liste[i], 2)) return true;
-    return false;
+    return debutDansListe(champ, liste, n);
 }
 
 // Overseas départements allowed after "97": 971 to 976, but not 975.
 bool domValide(const char* champ) {
-    return std::strncmp(champ, "971", 3) >= 0 && std::strncmp(champ, "976", 3) <= 0 &&
-           !memesDebuts(champ, "975", 3);
+    return ordreDebuts(champ, "971", 3) >= 0 && ordreDebuts(champ, "976", 3) <= 0 && !memesDebuts(champ, "975", 3);
 }
 
 }  // namespace
@@ -73,8 +66,8 @@ VSE_REGLE(asso_fC2_2) {
 // C5, the type of number, by the type C4.
 VSE_REGLE(asso_fC5) {
     const char* type = vue.C(C4);
-    if (egal(type, "D")) return commenceParUn(champ, {"SIREN", "AGRIN"}) ? 1 : 0;
-    if (egal(type, "E")) return commenceParUn(champ, {"SIRET", "AGRIT", "AGRSA", "CEM"}) ? 1 : 0;
+    if (vaut(type, "D")) return commenceParUn(champ, {"SIREN", "AGRIN"}) ? 1 : 0;
+    if (vaut(type, "E")) return commenceParUn(champ, {"SIRET", "AGRIT", "AGRSA", "CEM"}) ? 1 : 0;
     return 0;
 }
 
@@ -117,26 +110,26 @@ VSE_REGLE(asso_fC6_4) {
 // twelve blanks.
 VSE_REGLE(asso_fC6_5) {
     if (!typeNumero(vue, "AGRSA")) return 1;
+    // Each character read is not the zero: the next one can be read.
     for (int i = 0; i < 7; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == ' ' || c == '\0') return 0;
+        if (champ[i] == ' ' || champ[i] == '\0') return 0;
     }
     if (!memesDebuts(champ, "2A", 2) && !memesDebuts(champ, "2B", 2)) {
         const bool connu = !departementExclu(champ) && departementListe(champ, sverif, lenSverif);
         if (memesDebuts(champ, "97", 2) && !domValide(champ)) return 0;
         if (!connu) return 0;
     }
-    return blancs(champ, 8, 12) ? 1 : 0;
+    // Seven characters are there: the eighth can be read.
+    return champ[7] != '\0' && blancsIci(champ + 8, 12) ? 1 : 0;
 }
 
 // CEM: seven letters or digits, then blanks.
 VSE_REGLE(asso_fC6_6) {
     if (!typeNumero(vue, "CEM")) return 1;
     for (int i = 0; i < 7; ++i) {
-        const char c = carOuNul(champ, i);
-        if (!estChiffre(c) && !estLettre(c)) return 0;
+        if (!estAlphanum(champ[i])) return 0;
     }
-    return blancs(champ, 7, 13) ? 1 : 0;
+    return blancsIci(champ + 7, 13) ? 1 : 0;
 }
 
 // C8, end of the period: absent, or a real date (_1), not before the start

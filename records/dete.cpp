@@ -8,7 +8,7 @@ namespace vse {
 // row's list.
 VSE_REGLE(fCoherenCC_dete_dem) {
     const char* temoin = vue.C(C12);
-    if (egal(temoin, "D")) return fConform3(vue, dependance, champ, TDD.v, TDD.n);
+    if (vaut(temoin, "D")) return fConform3(vue, dependance, champ, TDD.v, TDD.n);
     return fConform8(vue, dependance, champ, sverif, lenSverif);
 }
 

@@ -22,7 +22,7 @@ VSE_REGLE(ecbo_C12) {
 VSE_REGLE(ecbo_C13) {
     if (groupeAbsent(vue.C(C12), champ, vue.C(C15))) return 1;
     if (egalAUneEntree(champ, sverif, lenSverif)) return 0;
-    if (egal(dependance, "FR")) return 1;
+    if (vaut(dependance, "FR")) return 1;
     return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
 }
 

@@ -28,14 +28,16 @@ constexpr int LG_ADRESSE = 60;
 
 // The one-letter cause is one of `causes` (an empty or longer value is none).
 bool causeParmi(const char* cause, const char* causes) {
-    return cause[0] != '\0' && cause[1] == '\0' && std::strchr(causes, cause[0]) != nullptr;
+    if (cause[0] == '\0' || cause[1] != '\0') return false;
+    for (const char* c = causes; *c != '\0'; ++c)
+        if (*c == cause[0]) return true;
+    return false;
 }
 
 // In a modification, a movement (C4) dated before the phase date P8 is
 // excused from what later movements must give.
 bool excuseParDate(const Vue& vue, bool modification) {
-    const char* p8 = P8.n > 0 ? P8.v[0] : "";
-    return modification && fVTABP(vue.C(C4), p8) == 0;
+    return modification && !depuisPhase(vue.C(C4), PHASE_P8);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ ExtraitLigne extraitLigne(const Vue& vue, int position, int n) {
 }
 
 // The record in error is a slaughter (C1 is "ABAT").
-bool erreurSurAbattage(const Vue& vue) { return egal(extraitLigne(vue, 63, 4).c, "ABAT"); }
+bool erreurSurAbattage(const Vue& vue) { return vaut(extraitLigne(vue, 63, 4).c, "ABAT"); }
 
 // The country of the holding given in C6 (C5, positions 84-85).
 ExtraitLigne paysExploitation(const Vue& vue) { return extraitLigne(vue, 84, 2); }
@@ -42,7 +42,7 @@ int numeroEtranger(const Vue& vue, const char* pays, char* champ) {
 
 }  // namespace
 
-VSE_REGLE(vErre_C1) { return egal(champ, "ABAT") ? 1 : 0; }
+VSE_REGLE(vErre_C1) { return vaut(champ, "ABAT") ? 1 : 0; }
 
 VSE_REGLE(vErre_C4) { return champVide(champ) ? 0 : 1; }
 VSE_REGLE(vErre_C8) { return champVide(champ) ? 0 : 1; }
@@ -54,7 +54,7 @@ VSE_REGLE(vErre_C5) {
         if (carOuNul(champ, 0) == ' ' || carOuNul(champ, 1) == ' ') return 0;
         return estPays(champ) ? 1 : 0;
     }
-    return egal(champ, "  ") || estPays(champ) ? 1 : 0;
+    return vaut(champ, "  ") || estPays(champ) ? 1 : 0;
 }
 
 // The holding: required for a slaughter; a foreign number of its country.
@@ -63,19 +63,19 @@ VSE_REGLE(vErre_C6) {
     return numeroEtranger(vue, paysExploitation(vue).c, champ);
 }
 
-VSE_REGLE(vErre_C7) { return egal(champ, "FR") ? 1 : 0; }
+VSE_REGLE(vErre_C7) { return vaut(champ, "FR") ? 1 : 0; }
 
 VSE_REGLE(vErre_C8_conf) { return champVide(champ) ? 1 : vErre_C30(vue, dependance, champ, sverif, lenSverif); }
 
 // The code of the record in error: four letters or digits.
 VSE_REGLE(vErre_C9) {
-    if (std::strlen(champ) != 4) return 0;
+    // Each character read is a letter or a digit: the next one can be read.
     for (int i = 0; i < 4; ++i)
-        if (!estLettre(champ[i]) && !estChiffre(champ[i])) return 0;
-    return 1;
+        if (!estAlphanum(champ[i])) return 0;
+    return champ[4] == '\0' ? 1 : 0;
 }
 
-VSE_REGLE(vErre_C29) { return champVide(champ) || egal(champ, "FR") ? 1 : 0; }
+VSE_REGLE(vErre_C29) { return champVide(champ) || vaut(champ, "FR") ? 1 : 0; }
 
 // A French holding: a slaughterhouse by its sanitary approval number.
 VSE_REGLE(vErre_C30) {
@@ -83,12 +83,12 @@ VSE_REGLE(vErre_C30) {
     return erreurSurAbattage(vue) ? verifNumAgrementSanitaireFr(champ) : verifNumExploitFr(champ);
 }
 
-VSE_REGLE(vErre_C31) { return egal(champ, "  ") || estPays(champ) ? 1 : 0; }
+VSE_REGLE(vErre_C31) { return vaut(champ, "  ") || estPays(champ) ? 1 : 0; }
 
 // A French animal number.
 VSE_REGLE(vErre_C32_1) {
     if (champVide(champ)) return 1;
-    return egal(paysAnimal(vue).c, "FR") ? verifNumBovinFrOuImporte(champ) : 1;
+    return vaut(paysAnimal(vue).c, "FR") ? verifNumBovinFrOuImporte(champ) : 1;
 }
 
 // An animal of a country outside the member states and Switzerland carries
@@ -96,7 +96,7 @@ VSE_REGLE(vErre_C32_1) {
 VSE_REGLE(vErre_C32_2) {
     if (champVide(champ)) return 1;
     const ExtraitLigne pays = paysAnimal(vue);
-    if (egal(pays.c, "FR") || egal(pays.c, "CH") || appartient_UE(pays.c)) return 1;
+    if (vaut(pays.c, "FR") || vaut(pays.c, "CH") || appartient_UE(pays.c)) return 1;
     return verifNumBovinFrOuImporte(champ);
 }
 
@@ -105,14 +105,14 @@ VSE_REGLE(vErre_C32_2) {
 VSE_REGLE(vErre_C32_3) {
     if (champVide(champ)) return 1;
     const ExtraitLigne pays = paysAnimal(vue);
-    if (egal(pays.c, "FR")) return 1;
-    if (egal(pays.c, "CH") || appartient_UE(pays.c)) return numeroEtranger(vue, pays.c, champ);
+    if (vaut(pays.c, "FR")) return 1;
+    if (vaut(pays.c, "CH") || appartient_UE(pays.c)) return numeroEtranger(vue, pays.c, champ);
     return 1;
 }
 
 // The date of slaughter: required for a slaughter, a real date when given.
 VSE_REGLE(vErre_C36_1) {
-    if (std::strlen(champ) != 8) return 0;
+    if (!auMoins(champ, 8) || champ[8] != '\0') return 0;
     if (!champVide(champ)) return verifDateCompleteEtCorrecte(champ);
     return erreurSurAbattage(vue) ? 0 : 1;
 }
@@ -121,23 +121,23 @@ VSE_REGLE(vErre_C36_1) {
 // inner blank; an IPG centre must be a known one.
 VSE_REGLE(vErre_C37_1) {
     if (champVide(champ)) return 1;
-    if (std::strlen(champ) != 8) return 0;
+    if (!auMoins(champ, 8) || champ[8] != '\0') return 0;
     int dernier = 7;
     while (dernier >= 0 && champ[dernier] == ' ') --dernier;
     if (dernier < 5) return 0;
     for (int i = 0; i < dernier; ++i)
         if (champ[i] == ' ') return 0;
-    if (std::strncmp(champ + 3, "IPG", 3) == 0) return egalAUneEntree(champ, TDC) ? 1 : 0;
+    if (memesDebuts(champ + 3, "IPG", 3)) return egalAUneEntree(champ, TDC) ? 1 : 0;
     return 1;
 }
 
 // The code of the body concerned is the file's sender (`dependance`) or a
 // centre that sender may send for.
 VSE_REGLE(vErre_C37_2) {
-    if (champVide(champ) || egal(champ, dependance)) return 1;
+    if (champVide(champ) || memeTexte(champ, dependance)) return 1;
     const Liste& tedc = principal::TEDC;
     for (int i = 0; i + 1 < tedc.n; i += 2)
-        if (egal(tedc.v[i], dependance) && egal(tedc.v[i + 1], champ)) return 1;
+        if (memeTexte(tedc.v[i], dependance) && memeTexte(tedc.v[i + 1], champ)) return 1;
     return 0;
 }
 

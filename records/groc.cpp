@@ -6,21 +6,21 @@ namespace vse {
 
 namespace {
 
-constexpr const char* huitBlancs = "        ";
-constexpr const char* sixBlancs = "      ";
+constexpr char huitBlancs[] = "        ";
+constexpr char sixBlancs[] = "      ";
 
 }  // namespace
 
-VSE_REGLE(groc_cre_C10_1) { return egal(champ, huitBlancs) ? 1 : fDATEC(vue, dependance, champ, sverif, lenSverif); }
+VSE_REGLE(groc_cre_C10_1) { return vaut(champ, huitBlancs) ? 1 : fDATEC(vue, dependance, champ, sverif, lenSverif); }
 
 // `dependance` is the creation date of the record.
 VSE_REGLE(groc_cre_C10_2) {
-    return egal(champ, huitBlancs) ? 1 : fCoherenDC(vue, dependance, champ, sverif, lenSverif);
+    return vaut(champ, huitBlancs) ? 1 : fCoherenDC(vue, dependance, champ, sverif, lenSverif);
 }
 
 // A time is given exactly when the date (`dependance`, C10) is.
 VSE_REGLE(groc_cre_C12) {
-    if (egal(dependance, huitBlancs)) return egal(champ, sixBlancs) ? 1 : 0;
+    if (vaut(dependance, huitBlancs)) return vaut(champ, sixBlancs) ? 1 : 0;
     return fHEUREC(vue, dependance, champ, sverif, lenSverif);
 }
 

@@ -10,7 +10,7 @@ namespace vse {
 // ten digits, whose serial (characters 7 to 10) is not 0000.
 VSE_REGLE(impo_C2) {
     const bool forme = fConform10(vue, dependance, champ, sverif, lenSverif) == 1;
-    return forme && fVerifDiffZero(champ, 7, 10) == 1 ? 1 : 0;
+    return forme && serieNonNulle(champ) ? 1 : 0;
 }
 
 // C6, a date: unknown (a marker of the list), else a date whose day, or day
@@ -29,18 +29,17 @@ VSE_REGLE(impo_C6_2) {
 // C7: at least one of its four characters is given (a value cut short has
 // only the characters it holds).
 VSE_REGLE(impo_C7) {
-    for (int i = 0; i < 4; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == '\0') break;
-        if (c != ' ') return 1;
+    for (int i = 0; i < 4 && champ[i] != '\0'; ++i) {
+        if (champ[i] != ' ') return 1;
     }
     return 0;
 }
 
 // C20, a country: any country of the list but France.
 VSE_REGLE(impo_C20) {
-    if (estDans(champ, FR)) return 0;
-    return estDans(champ, sverif, lenSverif) ? 1 : 0;
+    // The partner codes pass any allowed-value test, France's list included.
+    if (codePartenaire(champ) || egalAUneEntree(champ, FR)) return 0;
+    return egalAUneEntree(champ, sverif, lenSverif) ? 1 : 0;
 }
 
 int fVerifDiffZero(const char* champ, int premier, int dernier) {

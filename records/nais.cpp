@@ -7,16 +7,11 @@ namespace vse {
 
 namespace {
 
-constexpr const char* deuxBlancs = "  ";
-constexpr const char* douzeBlancs = "            ";
-
-// The date of a one-entry phase list.
-const char* datePhase(const Liste& p) { return p.n > 0 ? p.v[0] : ""; }
+constexpr char deuxBlancs[] = "  ";
+constexpr char douzeBlancs[] = "            ";
 
 // The birth date (`dependance`, body field C6) is before the phase date.
-bool naissanceAvant(const char* dependance, const Liste& phase) {
-    return fVTABP(dependance, datePhase(phase)) == 0;
-}
+bool naissanceAvant(const char* dependance, const DateReference& phase) { return !depuisPhase(dependance, phase); }
 
 // The mother's country, body field C10 (empty without a record).
 const char* paysMere(const Vue& vue) { return vue.C(C10); }
@@ -27,38 +22,36 @@ const char* paysMere(const Vue& vue) { return vue.C(C10); }
 // part (characters 7-10) is not "0000". The same check serves NVMN and the
 // variants' birth record.
 VSE_REGLE(nais_C2) {
-    return fConform10(vue, dependance, champ, sverif, lenSverif) == 1 && fVerifDiffZero(champ, 7, 10) == 1
-               ? 1
-               : 0;
+    return fConform10(vue, dependance, champ, sverif, lenSverif) == 1 && serieNonNulle(champ) ? 1 : 0;
 }
 
-VSE_REGLE(nais_C7) { return egal(champ, quatreBlancs.v[0]) ? 0 : 1; }
+VSE_REGLE(nais_C7) { return memeTexte(champ, quatreBlancs.v[0]) ? 0 : 1; }
 
 // The mother's number: French format for a French mother. Before the phase
 // date an absent number passes, absent being exactly two blanks here (so a
 // full twelve-character field is always checked).
 VSE_REGLE(nais_C11) {
-    if (naissanceAvant(dependance, P5) && egal(champ, deuxBlancs)) return 1;
+    if (vaut(champ, deuxBlancs) && naissanceAvant(dependance, PHASE_P5)) return 1;
     return fConform10FR(vue, paysMere(vue), champ, sverif, lenSverif);
 }
 
 // The mother's number for a listed foreign country: foreign format.
 VSE_REGLE(nais_C11FRnonUEoui) {
-    if (naissanceAvant(dependance, P5) && egal(champ, deuxBlancs)) return 1;
+    if (vaut(champ, deuxBlancs) && naissanceAvant(dependance, PHASE_P5)) return 1;
     return fConform10FRnonECHAoui(vue, paysMere(vue), champ, sverif, lenSverif);
 }
 
 // The mother's number for an unlisted country: French format, unless the
 // birth is before the phase date and the number is absent.
 VSE_REGLE(nais_C11FRnonUEnon) {
-    if (naissanceAvant(dependance, P5) && egal(champ, douzeBlancs)) return 1;
+    if (vaut(champ, douzeBlancs) && naissanceAvant(dependance, PHASE_P5)) return 1;
     return fConform10FRnonECHAnon(vue, paysMere(vue), champ, sverif, lenSverif);
 }
 
 // The holding of birth: a holding number, unless the birth is before the
 // phase date and the number is absent.
 VSE_REGLE(nais_C17) {
-    if (naissanceAvant(dependance, P6) && egal(champ, douzeBlancs)) return 1;
+    if (vaut(champ, douzeBlancs) && naissanceAvant(dependance, PHASE_P6)) return 1;
     return fConform8(vue, dependance, champ, sverif, lenSverif);
 }
 

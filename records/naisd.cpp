@@ -10,10 +10,10 @@ namespace vse {
 namespace {
 
 // The national number given for a calf born dead.
-bool mortNe(const char* numero) { return MORTNE.n > 0 && egal(numero, MORTNE.v[0]); }
+bool mortNe(const char* numero) { return MORTNE.n > 0 && memeTexte(numero, MORTNE.v[0]); }
 
 // The details are asked for (flag C9, `dependance`, is "1").
-bool detailsDemandes(const char* dependance) { return egal(dependance, "1"); }
+bool detailsDemandes(const char* dependance) { return vaut(dependance, "1"); }
 
 // A detail of n characters: absent (n blanks or n asterisks) or n digits
 // that are not all zeros.
@@ -44,12 +44,12 @@ VSE_REGLE(nais_C2_2) {
 // The work number: none for a calf born dead (`dependance`, C2), required
 // otherwise.
 VSE_REGLE(nais_C7_MN) {
-    const bool blanc = egal(champ, quatreBlancs.v[0]);
+    const bool blanc = memeTexte(champ, quatreBlancs.v[0]);
     return blanc == mortNe(dependance) ? 1 : 0;
 }
 
 VSE_REGLE(nais_C9EG1TAB) {
-    if (!detailsDemandes(dependance) || egal(champ, " ") || egal(champ, "*")) return 1;
+    if (!detailsDemandes(dependance) || vaut(champ, " ") || vaut(champ, "*")) return 1;
     return estDans(champ, sverif, lenSverif) ? 1 : 0;
 }
 

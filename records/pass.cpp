@@ -8,6 +8,6 @@ VSE_REGLE(pass_C7) {
     return carOuNul(dependance, 0) == '0' ? fDATEC(vue, dependance, champ, sverif, lenSverif) : 1;
 }
 
-VSE_REGLE(pass_C10) { return egal(dependance, "0") ? fHEUREC(vue, dependance, champ, sverif, lenSverif) : 1; }
+VSE_REGLE(pass_C10) { return vaut(dependance, "0") ? fHEUREC(vue, dependance, champ, sverif, lenSverif) : 1; }
 
 }  // namespace vse

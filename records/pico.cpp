@@ -16,7 +16,7 @@ VSE_REGLE(pico_fC6_2) { return comptes::compteAuPlus(champ, 10000); }
 // ends ten times lower.
 VSE_REGLE(pico_fC6_3) {
     const char* type = vue.C(C9);
-    if (egal(type, "PR") || egal(type, "PC")) return comptes::plageAuPlus(dependance, 8, champ, 10000);
+    if (vaut(type, "PR") || vaut(type, "PC")) return comptes::plageAuPlus(dependance, 8, champ, 10000);
     return comptes::plageAuPlus(dependance, 7, champ, 100000);
 }
 

@@ -45,6 +45,13 @@ VSE_REGLE(fexp1_C4);
 // span is empty or when the value is longer than 98 characters.
 int fVerifDiffZero(const char* champ, int premier, int dernier);
 
+// The same test on a national number already found of the fConform10 form
+// (ten digits, two blanks, nothing after): its serial part, characters 7 to
+// 10, is compared in place, the length being known.
+inline bool serieNonNulle(const char* numero) {
+    return numero[6] != '0' || numero[7] != '0' || numero[8] != '0' || numero[9] != '0';
+}
+
 // ---- Other records of the main program --------------------------------------
 
 VSE_REGLE(asso_fC2_1);

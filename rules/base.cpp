@@ -27,13 +27,7 @@ std::uint64_t formeComparable(const char* s, bool blancEnZero) {
     while (lg < 8 && s[lg] != '\0') ++lg;
     // The characters of a date cut short are blanks past its end.
     auto c = [s, lg](int i) { return std::uint64_t{i < lg ? static_cast<unsigned char>(s[i]) : static_cast<unsigned char>(' ')}; };
-    std::uint64_t k = 0;
-    if (lg == 8) {
-        auto b = [s](int i) { return std::uint64_t{static_cast<unsigned char>(s[i])}; };
-        k = b(4) << 56 | b(5) << 48 | b(6) << 40 | b(7) << 32 | b(2) << 24 | b(3) << 16 | b(0) << 8 | b(1);
-    } else {
-        k = c(4) << 56 | c(5) << 48 | c(6) << 40 | c(7) << 32 | c(2) << 24 | c(3) << 16 | c(0) << 8 | c(1);
-    }
+    std::uint64_t k = c(4) << 56 | c(5) << 48 | c(6) << 40 | c(7) << 32 | c(2) << 24 | c(3) << 16 | c(0) << 8 | c(1);
     if (blancEnZero) {
         // Each blank byte (0x20) becomes the digit 0 (0x30): the bytes equal
         // to 0x20 found at once, their bit 0x10 set.
@@ -45,32 +39,27 @@ std::uint64_t formeComparable(const char* s, bool blancEnZero) {
     return k;
 }
 
-// The value is one of the four partner codes accepted by every allowed-value
-// test, whatever the list: "NORMABEV", "NORM01  ", "NORM02  ", "PFOC01  ".
-bool codePartenaire(const char* champ) {
-    if (champ[0] == 'N') return vaut(champ, "NORMABEV") || vaut(champ, "NORM01  ") || vaut(champ, "NORM02  ");
-    return champ[0] == 'P' && vaut(champ, "PFOC01  ");
+// The positions of a date JJMMSSAA in the order its characters are compared:
+// century, year, month, day.
+constexpr int ORDRE_DATE[8] = {4, 5, 6, 7, 2, 3, 0, 1};
+
+// A character of the date under test as it is compared: a blank reads as 0.
+inline unsigned char lu(char c) { return c == ' ' ? static_cast<unsigned char>('0') : static_cast<unsigned char>(c); }
+
+inline int signe(std::uint64_t a, std::uint64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+// Two dates one of which is cut short, compared by their padded forms: kept
+// apart from the walk of whole dates, which then needs fewer registers.
+[[gnu::noinline]] int comparerFormes(const char* reference, const char* date) {
+    return signe(formeComparable(reference, false), formeComparable(date, true));
 }
+[[gnu::noinline]] int comparerFormes(std::uint64_t reference, const char* date) {
+    return signe(reference, formeComparable(date, true));
+}
+
+inline bool quatrePremiers(const char* s) { return s[0] != '\0' && s[1] != '\0' && s[2] != '\0' && s[3] != '\0'; }
 
 }  // namespace
-
-bool egalAUneEntree(const char* champ, const tValAutorise* liste, int n) {
-    if (liste == nullptr || n < 1) return false;
-    // Indexed lists are looked up by their keys.
-    if (n >= 4) {
-        if (const IndexListe* index = indexDe(liste, n)) return dansIndex(*index, champ);
-    }
-    // Short lists are walked: an entry whose first character differs is
-    // passed at once, the others compared in place.
-    const char premier = champ[0];
-    for (int i = 0; i < n; ++i)
-        if (liste[i][0] == premier && memeTexte(champ, liste[i])) return true;
-    return false;
-}
-
-bool estDans(const char* champ, const tValAutorise* liste, int n) {
-    return codePartenaire(champ) || egalAUneEntree(champ, liste, n);
-}
 
 VSE_REGLE(fVerifValAut) { return estDans(champ, sverif, lenSverif) ? 1 : 0; }
 
@@ -78,15 +67,22 @@ VSE_REGLE(fVerifDiffNull) { return egalAUneEntree(champ, sverif, lenSverif) ? 0 
 
 VSE_REGLE(fVerifAucunBlanc) { return std::strchr(champ, ' ') == nullptr ? 1 : 0; }
 
+// No blank before the last non-blank character, in one walk: a blank
+// followed by a non-blank is an inner blank. An empty value passes, an
+// all-blank one fails.
 VSE_REGLE(fVerifAucunBlanc_SD) {
-    const int lg = static_cast<int>(std::strlen(champ));
-    if (lg == 0) return 1;
-    int dernier = lg - 1;
-    while (dernier >= 0 && champ[dernier] == ' ') --dernier;
-    if (dernier < 0) return 0;
-    for (int i = 0; i <= dernier; ++i)
-        if (champ[i] == ' ') return 0;
-    return 1;
+    if (champ[0] == '\0') return 1;
+    bool blanc = false;
+    bool signe = false;
+    for (const char* p = champ; *p != '\0'; ++p) {
+        if (*p == ' ') {
+            blanc = true;
+        } else {
+            if (blanc) return 0;
+            signe = true;
+        }
+    }
+    return signe ? 1 : 0;
 }
 
 VSE_REGLE(fVerifAucunBlanc_SDN) {
@@ -118,43 +114,80 @@ int fVerifDepE6(const ListesE6& listes, const char* dependance, const char* cham
     return estDans(champ, *liste) ? 1 : 0;
 }
 
-int champVide(const char* champ) {
-    for (const char* p = champ; *p != '\0'; ++p)
-        if (*p != ' ') return 0;
-    return 1;
+// Both dates are compared character by character in the order century,
+// year, month, day, up to the first difference. A date that ends before its
+// eighth character is compared by its whole padded form instead.
+int comparerDates(const char* reference, const char* date) {
+    if (quatrePremiers(reference) && quatrePremiers(date)) {
+        int i = 4;
+        for (; i < 8; ++i) {
+            // Equal characters are both the zero or neither: one test tells
+            // whether both dates go on.
+            const auto r = static_cast<unsigned char>(reference[i]);
+            const unsigned char d = lu(date[i]);
+            if (r != d) {
+                if (r == 0 || d == 0) break;
+                return r < d ? -1 : 1;
+            }
+            if (r == 0) break;
+        }
+        if (i == 8) {
+            // Eight characters on both sides: the month and day are there.
+            for (int k = 4; k < 8; ++k) {
+                const int j = ORDRE_DATE[k];
+                const auto r = static_cast<unsigned char>(reference[j]);
+                const unsigned char d = lu(date[j]);
+                if (r != d) return r < d ? -1 : 1;
+            }
+            return 0;
+        }
+    }
+    return comparerFormes(reference, date);
+}
+
+int comparerDates(const DateReference& reference, const char* date) {
+    if (quatrePremiers(date)) {
+        for (int k = 0; k < 4; ++k) {
+            const char d = date[4 + k];
+            if (d == '\0') return comparerFormes(reference.cle, date);
+            if (reference.c[k] != lu(d)) return reference.c[k] < lu(d) ? -1 : 1;
+        }
+        for (int k = 4; k < 8; ++k) {
+            const unsigned char d = lu(date[ORDRE_DATE[k]]);
+            if (reference.c[k] != d) return reference.c[k] < d ? -1 : 1;
+        }
+        return 0;
+    }
+    return comparerFormes(reference.cle, date);
 }
 
 int fCoherenDCSupInf(const char* dependance, const char* champ, esupInf supInf) {
-    const std::uint64_t reference = formeComparable(dependance, false);
-    const std::uint64_t date = formeComparable(champ, true);
-    return (supInf == INF ? reference >= date : reference <= date) ? 1 : 0;
+    const int c = comparerDates(dependance, champ);
+    return (supInf == INF ? c >= 0 : c <= 0) ? 1 : 0;
 }
 
 namespace {
 
-// The month step: an explicit month 00 gets a blank so that it fails.
-void etapeMois(char* champ) {
-    if (carOuNul(champ, 2) == '0' && carOuNul(champ, 3) == '0') champ[2] = ' ';
-}
-
 // Incomplete dates: a blank day (or blank day and month) reads as zero,
-// while an explicit 00 day or 00 month is turned into a blank. Only
-// characters that exist are rewritten.
+// while an explicit 00 day or 00 month is turned into a blank so that it
+// fails. Only characters that exist are read or rewritten.
 void normaliserIncomplete(char* champ) {
-    const char j1 = carOuNul(champ, 0);
-    const char j2 = carOuNul(champ, 1);
-    if (j1 == ' ' && j2 != ' ') {
-        etapeMois(champ);
-    } else if (j1 == ' ' && j2 == ' ' && carOuNul(champ, 2) == ' ' && carOuNul(champ, 3) == ' ') {
+    const char j1 = champ[0];
+    const char j2 = j1 != '\0' ? champ[1] : '\0';
+    const char m1 = j2 != '\0' ? champ[2] : '\0';
+    const char m2 = m1 != '\0' ? champ[3] : '\0';
+    // The month step: an explicit month 00 gets a blank.
+    const bool mois00 = m1 == '0' && m2 == '0';
+    if (j1 == ' ' && j2 == ' ' && m1 == ' ' && m2 == ' ') {
         std::memcpy(champ, "0000", 4);
     } else if (j1 == ' ' && j2 == ' ') {
         champ[0] = '0';
         champ[1] = '0';
-        etapeMois(champ);
+        if (mois00) champ[2] = ' ';
     } else if (j1 == '0' && j2 == '0') {
         champ[0] = ' ';
-    } else {
-        etapeMois(champ);
+    } else if (mois00) {
+        champ[2] = ' ';
     }
 }
 
@@ -164,25 +197,21 @@ int fDATECouI(char* champ, eCouI couI) {
     if (couI == INCOMPLETE) normaliserIncomplete(champ);
     // Eight digits, read in one walk that stops at the first other character
     // (the end of a shorter value included).
-    int d[8];
+    unsigned d[8];
     for (int i = 0; i < 8; ++i) {
-        const unsigned c = static_cast<unsigned char>(champ[i]) - static_cast<unsigned>('0');
-        if (c > 9) return 0;
-        d[i] = static_cast<int>(c);
+        d[i] = static_cast<unsigned char>(champ[i]) - static_cast<unsigned>('0');
+        if (d[i] > 9) return 0;
     }
-    const int jour = d[0] * 10 + d[1];
-    const int mois = d[2] * 10 + d[3];
-    const int annee = ((d[4] * 10 + d[5]) * 10 + d[6]) * 10 + d[7];
-    int valide = 0;
-    if (couI == INCOMPLETE)
-        valide = DateCalc_check_date(annee, mois == 0 ? 1 : mois, jour == 0 ? 1 : jour);
-    else
-        valide = jour != 0 && DateCalc_check_date(annee, mois, jour);
-    return annee > 1899 ? valide : 0;
+    const int annee = static_cast<int>(((d[4] * 10 + d[5]) * 10 + d[6]) * 10 + d[7]);
+    if (annee < 1900) return 0;
+    const int jour = static_cast<int>(d[0] * 10 + d[1]);
+    const int mois = static_cast<int>(d[2] * 10 + d[3]);
+    if (couI == INCOMPLETE) return DateCalc_check_date(annee, mois == 0 ? 1 : mois, jour == 0 ? 1 : jour);
+    return DateCalc_check_date(annee, mois, jour);
 }
 
 int verifDateCompleteEtCorrecte(const char* champ) {
-    if (std::strlen(champ) != 8 || !chiffres(champ, 0, 8)) return 0;
+    if (!chiffresIci(champ, 8) || champ[8] != '\0') return 0;
     const int jour = nombre(champ, 0, 2);
     const int mois = nombre(champ, 2, 2);
     const int annee = nombre(champ, 4, 4);

@@ -18,44 +18,33 @@ constexpr const char* EMETTEURS_PARTENAIRES[] = {"NORM01", "NORM02", "PFOC01"};
 // Overseas centres, in the order they are tested.
 constexpr const char* CENTRES_DOM[] = {"971", "972", "973", "974", "976"};
 
-// The first N characters of a value as a text of its own (shorter when the
-// value is).
-template <int N>
-struct Debut {
-    char t[N + 1] = {};
-    explicit Debut(const char* s) {
-        for (int i = 0; i < N && s[i] != '\0'; ++i) t[i] = s[i];
-    }
-};
-
 // Two three-character département codes are the same: both have their three
 // characters and these are equal (two values cut short are no département).
-bool memeDepartement(const char* a, const char* b) {
-    return std::strlen(Debut<3>(a).t) == 3 && memesDebuts(a, b, 3);
-}
+bool memeDepartement(const char* a, const char* b) { return auMoins(a, 3) && memesDebuts(a, b, 3); }
 
-// `code` is one of the comma-separated elements of `liste`, as a whole: a
-// code straddling a comma is none of them, and an empty element only matches
-// an empty code.
-bool elementDeListe(const char* liste, const char* code) {
-    const std::size_t lg = std::strlen(code);
+// The two characters a, b (neither the zero) are one of the comma-separated
+// elements of `liste`, walked in place: an element of another width, or a
+// pair straddling a comma, is none.
+bool paireDansListe(const char* liste, char a, char b) {
+    if (a == ',' || b == ',') return false;
     for (const char* p = liste;;) {
-        const char* virgule = std::strchr(p, ',');
-        const std::size_t lgElem = virgule ? static_cast<std::size_t>(virgule - p) : std::strlen(p);
-        if (lgElem == lg && std::strncmp(p, code, lg) == 0) return true;
-        if (virgule == nullptr) return false;
-        p = virgule + 1;
+        // p is at the start of an element; p[1] exists when p[0] is a, p[2]
+        // when p[1] is b.
+        if (p[0] == a && p[1] == b && (p[2] == ',' || p[2] == '\0')) return true;
+        while (*p != ',' && *p != '\0') ++p;
+        if (*p == '\0') return false;
+        ++p;
     }
 }
 
 // Establishment with letters: its two-letter prefix is listed for the centre
-// in the (centre, prefixes) pairs of `nev`.
-bool egetLettresDuCentre(const char* centre, const char* champ, const tValAutorise* nev, int n) {
+// (the first six characters of header E8) in the (centre, prefixes) pairs of
+// `nev`.
+bool egetLettresDuCentre(const char* e8, const char* champ, const tValAutorise* nev, int n) {
     if (nev == nullptr || n < 2) return false;
-    const Debut<2> prefixe(champ);
-    if (std::strlen(prefixe.t) != 2) return false;
+    if (champ[0] == '\0' || champ[1] == '\0') return false;
     for (int i = 0; i < n / 2; ++i) {
-        if (egal(nev[2 * i], centre)) return elementDeListe(nev[2 * i + 1], prefixe.t);
+        if (egalDebut(nev[2 * i], e8, 6)) return paireDansListe(nev[2 * i + 1], champ[0], champ[1]);
     }
     return false;
 }
@@ -63,11 +52,8 @@ bool egetLettresDuCentre(const char* centre, const char* champ, const tValAutori
 // The number begins with characters 2 and 3 of the centre: its département
 // without the leading 0 ("01" for 001IPG, "2A" for 02AIPG).
 bool dansDepartementDuCentre(const char* centre, const char* champ) {
-    const char d2 = carOuNul(centre, 1);
-    const char d3 = d2 == '\0' ? '\0' : carOuNul(centre, 2);
-    if (d2 == '\0' || d3 == '\0') return false;
-    const char departement[] = {d2, d3, '\0'};
-    return commencePar(champ, departement);
+    if (centre[0] == '\0' || centre[1] == '\0' || centre[2] == '\0') return false;
+    return champ[0] == centre[1] && champ[1] == centre[2];
 }
 
 // Establishment with a département: the prefixes of the overseas centres,
@@ -85,15 +71,15 @@ constexpr PrefixesDom EGET_DOM[] = {
     {"974IPG", {"98", nullptr, nullptr, nullptr}},
 };
 
-bool egetDepartementDuCentre(const char* centre, const char* champ) {
+bool egetDepartementDuCentre(const char* e8, const char* champ) {
     for (const PrefixesDom& dom : EGET_DOM) {
-        if (!egal(centre, dom.centre)) continue;
+        if (!egalDebut(dom.centre, e8, 6)) continue;
         for (const char* p : dom.prefixes) {
             if (p != nullptr && commencePar(champ, p)) return true;
         }
         return false;
     }
-    return dansDepartementDuCentre(centre, champ);
+    return dansDepartementDuCentre(e8, champ);
 }
 
 // Groups of départements of one region, compared on three characters. Each
@@ -112,23 +98,25 @@ bool dansGroupe(const Liste& groupe, const char* departement) {
 // A number belongs to the E8 centre's département: "01" for "001IPG", "20"
 // for Corsica, the three characters of an overseas centre (or "98" for 974).
 VSE_REGLE(fCoherenCC) {
-    if (memesDebuts(dependance, "POINTFOC", 8)) return 1;
-    if (memesDebuts(dependance, "02A", 3) || memesDebuts(dependance, "02B", 3)) {
+    // The centre's first character tells which of the special forms it may be.
+    if (dependance[0] == 'P' && memesDebuts(dependance, "POINTFOC", 8)) return 1;
+    if (dependance[0] == '0' && (memesDebuts(dependance, "02A", 3) || memesDebuts(dependance, "02B", 3))) {
         return memesDebuts(champ, "20", 2) ? 1 : 0;
     }
-    for (const char* dom : CENTRES_DOM) {
-        if (!memesDebuts(dependance, dom, 3)) continue;
-        if (memesDebuts(champ, dependance, 3)) return 1;
-        if (memesDebuts(champ, "98", 2)) return memesDebuts(dependance, "974", 3) ? 1 : 0;
-        return 0;
+    if (dependance[0] == '9') {
+        for (const char* dom : CENTRES_DOM) {
+            if (!memesDebuts(dependance, dom, 3)) continue;
+            if (memesDebuts(champ, dependance, 3)) return 1;
+            if (memesDebuts(champ, "98", 2)) return memesDebuts(dependance, "974", 3) ? 1 : 0;
+            return 0;
+        }
     }
     return dansDepartementDuCentre(dependance, champ) ? 1 : 0;
 }
 
 // A movement of cause "J" may name a holding of any département.
 VSE_REGLE(fCoherenCC_tr) {
-    const char* cause = vue.C(C5);
-    if (egal(cause, "J")) return 1;
+    if (vaut(vue.C(C5), "J")) return 1;
     return fCoherenCC(vue, dependance, champ, sverif, lenSverif);
 }
 
@@ -141,9 +129,8 @@ VSE_REGLE(fCoherenCCD) {
 
 VSE_REGLE(fCoherenCCEget) {
     const char* production = vue.C(C4);
-    const Debut<6> centre(dependance);
-    if (egal(production, "V")) return egetLettresDuCentre(centre.t, champ, sverif, lenSverif) ? 1 : 0;
-    if (egal(production, "P")) return egetDepartementDuCentre(centre.t, champ) ? 1 : 0;
+    if (vaut(production, "V")) return egetLettresDuCentre(dependance, champ, sverif, lenSverif) ? 1 : 0;
+    if (vaut(production, "P")) return egetDepartementDuCentre(dependance, champ) ? 1 : 0;
     return 0;
 }
 
@@ -158,11 +145,11 @@ VSE_REGLE(fCoherenCCDR) {
 int fCoherenCCE(const char* dependance, const char* champ, const Liste& tedc) {
     if (egal(champ, dependance)) return 1;
     for (const char* partenaire : EMETTEURS_PARTENAIRES) {
-        if (std::strncmp(dependance, partenaire, 6) == 0) return 1;
+        if (memesDebuts(dependance, partenaire, 6)) return 1;
     }
     // (sender, centre) pairs: the centres an ARS sender may send for.
     for (int i = 0; i + 1 < tedc.n; i += 2) {
-        if (egal(tedc.v[i], dependance) && egal(tedc.v[i + 1], champ)) return 1;
+        if (memeTexte(tedc.v[i], dependance) && memeTexte(tedc.v[i + 1], champ)) return 1;
     }
     return 0;
 }

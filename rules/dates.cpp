@@ -14,14 +14,11 @@ namespace {
 // Longest value that the phase-date and presence rules accept.
 constexpr std::size_t LG_MAX_VALEUR = 98;
 
-constexpr const char* huitBlancs = "        ";
-constexpr const char* toujours = "TOUJOURS";
-
-// The date of a one-entry phase list.
-const char* datePhase(const Liste& p) { return p.n > 0 ? p.v[0] : ""; }
-
 // The movement cause (body field C5) is "J".
-bool causeJ(const Vue& vue) { return egal(vue.C(C5), "J"); }
+bool causeJ(const Vue& vue) { return vaut(vue.C(C5), "J"); }
+
+// The whole value is eight blanks (an absent date).
+bool huitBlancs(const char* champ) { return vaut(champ, "        "); }
 
 // Characters debut..debut+n-1 of `s` as a text; a value cut short reads as
 // its blank-padded field.
@@ -31,10 +28,10 @@ struct Extrait {
 
 Extrait extrait(const char* s, int debut, int n) {
     Extrait e{};
-    for (int i = 0; i < n; ++i) {
-        const char x = carOuNul(s, debut + i);
-        e.c[i] = x == '\0' ? ' ' : x;
-    }
+    int i = 0;
+    for (; i < debut + n && s[i] != '\0'; ++i)
+        if (i >= debut) e.c[i - debut] = s[i];
+    for (int k = i > debut ? i - debut : 0; k < n; ++k) e.c[k] = ' ';
     e.c[n] = '\0';
     return e;
 }
@@ -60,6 +57,17 @@ int pasApresAnneeSuivante(const char* dependance, const char* champ) {
     return fCoherenDCSupInf(reference, champ, INF);
 }
 
+// The value holds at most LG_MAX_VALEUR characters; `vide` tells whether
+// they are all blanks (or none). One walk.
+bool longueurAdmise(const char* champ, bool& vide) {
+    vide = true;
+    for (std::size_t i = 0; champ[i] != '\0'; ++i) {
+        if (i == LG_MAX_VALEUR) return false;
+        if (champ[i] != ' ') vide = false;
+    }
+    return true;
+}
+
 int estDans01(const char* champ, const tValAutorise* sverif, int lenSverif) {
     return estDans(champ, sverif, lenSverif) ? 1 : 0;
 }
@@ -69,7 +77,7 @@ int estDans01(const char* champ, const tValAutorise* sverif, int lenSverif) {
 int fVTABP(const char* dependance, const char* param) {
     // `dependance` is the date under test (blanks read as 0), `param` the
     // reference: on or after it means the reference is not after it.
-    return fCoherenDCSupInf(param, dependance, SUP);
+    return comparerDates(param, dependance) <= 0 ? 1 : 0;
 }
 
 // ---- Creation-date coherence ----------------------------------------------
@@ -87,13 +95,11 @@ VSE_REGLE(fCoherenDC_tr2) { return pasApresAnneeSuivante(dependance, champ); }
 
 VSE_REGLE(fCoherenD_OC_an_1) { return chiffres(champ, 0, 4) ? 1 : 0; }
 
-VSE_REGLE(fCoherenD_OC_an_2) {
-    return std::strcmp(champ, extrait(dependance, 4, 4).c) < 0 ? 1 : 0;
-}
+VSE_REGLE(fCoherenD_OC_an_2) { return ordreTextes(champ, extrait(dependance, 4, 4).c) < 0 ? 1 : 0; }
 
 VSE_REGLE(fDatRec_OC_Post) {
-    if (egal(champ, huitBlancs)) return 1;
-    return std::strcmp(extrait(champ, 4, 4).c, dependance) > 0 ? 1 : 0;
+    if (huitBlancs(champ)) return 1;
+    return ordreTextes(extrait(champ, 4, 4).c, dependance) > 0 ? 1 : 0;
 }
 
 // ---- Date validity ----------------------------------------------------------
@@ -102,19 +108,19 @@ VSE_REGLE(fDATEC) { return fDATECouI(champ, COMPLETE); }
 
 VSE_REGLE(fDATEI) { return fDATECouI(champ, INCOMPLETE); }
 
-VSE_REGLE(fDATECxad) { return egal(champ, huitBlancs) ? 1 : fDATECouI(champ, COMPLETE); }
+VSE_REGLE(fDATECxad) { return huitBlancs(champ) ? 1 : fDATECouI(champ, COMPLETE); }
 
 VSE_REGLE(fDATEC_INC) { return blancs(champ, 0, 8) ? 1 : fDATECouI(champ, COMPLETE); }
 
-VSE_REGLE(fDatRecCorr) { return egal(champ, huitBlancs) ? 1 : fDATECouI(champ, COMPLETE); }
+VSE_REGLE(fDatRecCorr) { return huitBlancs(champ) ? 1 : fDATECouI(champ, COMPLETE); }
 
-VSE_REGLE(fDatRecCorr_O) { return egal(champ, huitBlancs) ? 0 : fDATECouI(champ, COMPLETE); }
+VSE_REGLE(fDatRecCorr_O) { return huitBlancs(champ) ? 0 : fDATECouI(champ, COMPLETE); }
 
 // From the birth and exchange phase dates on, a date must be complete;
 // before them it may lack its day, or its day and month.
 VSE_REGLE(fDATEP6P7) {
-    const bool a = fVTABP(champ, datePhase(P6)) != 0;
-    const bool b = fVTABP(champ, datePhase(P7)) != 0;
+    const bool a = depuisPhase(champ, PHASE_P6);
+    const bool b = depuisPhase(champ, PHASE_P7);
     if (a && b) return fDATECouI(champ, COMPLETE);
     if (a && blancs(champ, 2, 2)) return 0;
     if (!a && b && blancs(champ, 0, 2)) return 0;
@@ -123,65 +129,60 @@ VSE_REGLE(fDATEP6P7) {
 
 // From the movement phase date on, day and month must be given.
 VSE_REGLE(fDATEP6) {
-    if (fVTABP(champ, datePhase(P6)) != 0 && (blancs(champ, 2, 2) || blancs(champ, 0, 2)))
-        return 0;
+    if (depuisPhase(champ, PHASE_P6) && (blancs(champ, 2, 2) || blancs(champ, 0, 2))) return 0;
     return fDATECouI(champ, INCOMPLETE);
 }
 
 // ---- Optional dates coherent with another date ----------------------------
 
-VSE_REGLE(fDatRecCohe) {
-    return egal(champ, huitBlancs) ? 1 : fCoherenDCSupInf(dependance, champ, INF);
-}
+VSE_REGLE(fDatRecCohe) { return huitBlancs(champ) ? 1 : fCoherenDCSupInf(dependance, champ, INF); }
 
-VSE_REGLE(fDatRecPost) {
-    return egal(champ, huitBlancs) ? 1 : fCoherenDCSupInf(dependance, champ, SUP);
-}
+VSE_REGLE(fDatRecPost) { return huitBlancs(champ) ? 1 : fCoherenDCSupInf(dependance, champ, SUP); }
 
 VSE_REGLE(fDatRecPost_tr) {
-    if (egal(champ, huitBlancs) || causeJ(vue)) return 1;
+    if (huitBlancs(champ) || causeJ(vue)) return 1;
     return fCoherenDCSupInf(dependance, champ, SUP);
 }
 
 // ---- Fields required or restricted from a phase date ------------------------
 
 int fVTABP5a8(const Vue&, const char* dependance, char* champ, const tValAutorise* sverif,
-              int lenSverif, const char* p) {
-    if (std::strlen(champ) > LG_MAX_VALEUR) return 0;
-    if (!champVide(champ)) return estDans01(champ, sverif, lenSverif);
-    if (fVTABP(dependance, p) == 0) return 1;
+              int lenSverif, const DateReference& phase) {
+    bool vide = true;
+    if (!longueurAdmise(champ, vide)) return 0;
+    if (!vide) return estDans01(champ, sverif, lenSverif);
+    if (!depuisPhase(dependance, phase)) return 1;
     return estDans01(champ, sverif, lenSverif);
 }
 
-int fVDIFFNULLP(const char* dependance, const char* champ, const char* p) {
+int fVDIFFNULLP(const char* dependance, const char* champ, const DateReference& phase) {
     if (std::strlen(champ) > LG_MAX_VALEUR) return 0;
-    if (fVTABP(dependance, p) == 0) return 1;
+    if (!depuisPhase(dependance, phase)) return 1;
     return champVide(champ) ? 0 : 1;
 }
 
-VSE_REGLE(fVTABP5) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, datePhase(P5)); }
-VSE_REGLE(fVTABP6) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, datePhase(P6)); }
-VSE_REGLE(fVTABP8) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, datePhase(P8)); }
-VSE_REGLE(fVDIFFNULLP5) { return fVDIFFNULLP(dependance, champ, datePhase(P5)); }
-VSE_REGLE(fVDIFFNULLP6) { return fVDIFFNULLP(dependance, champ, datePhase(P6)); }
+VSE_REGLE(fVTABP5) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, PHASE_P5); }
+VSE_REGLE(fVTABP6) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, PHASE_P6); }
+VSE_REGLE(fVTABP8) { return fVTABP5a8(vue, dependance, champ, sverif, lenSverif, PHASE_P8); }
+VSE_REGLE(fVDIFFNULLP5) { return fVDIFFNULLP(dependance, champ, PHASE_P5); }
+VSE_REGLE(fVDIFFNULLP6) { return fVDIFFNULLP(dependance, champ, PHASE_P6); }
 
 // ---- Cattle tag rules from a phase date -------------------------------------
 
 // From the phase date on the model code is required: six non-blank
 // characters then two blanks, nothing after.
 VSE_REGLE(fConform_BV_model1) {
-    const bool apres = fVTABP(dependance, datePhase(P17)) != 0;
-    if (blancs(champ, 0, 8)) return !apres && champ[8] == '\0' ? 1 : 0;
+    if (blancs(champ, 0, 8)) return !depuisPhase(dependance, PHASE_P17) && champ[8] == '\0' ? 1 : 0;
+    // Each character read is not the zero: the next one can be read.
     for (int i = 0; i < 6; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == '\0' || c == ' ') return 0;
+        if (champ[i] == '\0' || champ[i] == ' ') return 0;
     }
-    return blancsPuisFin(champ, 6, 2) ? 1 : 0;
+    return blancsIci(champ + 6, 2) && champ[8] == '\0' ? 1 : 0;
 }
 
 // From the phase date on the witness-tag indicator must be given.
 VSE_REGLE(fConform_temoin_bouc1) {
-    if (fVTABP(dependance, datePhase(P17)) == 0) return 1;
+    if (!depuisPhase(dependance, PHASE_P17)) return 1;
     return champ[0] != ' ' && champ[0] != '\0' ? 1 : 0;
 }
 
@@ -192,9 +193,9 @@ VSE_REGLE(fConform_temoin_bouc1) {
 VSE_REGLE(fVerifValAutDate) {
     if (sverif == nullptr || lenSverif < 2) return 0;
     for (int i = 0; i + 1 < lenSverif; i += 2) {
-        if (!egal(sverif[i], champ)) continue;
+        if (!memeTexte(sverif[i], champ)) continue;
         const char* limite = sverif[i + 1];
-        if (egal(limite, toujours)) return 1;
+        if (vaut(limite, "TOUJOURS")) return 1;
         return fCoherenDCSupInf(limite, dependance, INF);
     }
     return 0;
@@ -220,13 +221,14 @@ VSE_REGLE(fCDIFF) {
 // Both fields given or neither; an empty or all-blank value is absent.
 VSE_REGLE(fSimult) { return champVide(dependance) == champVide(champ) ? 1 : 0; }
 
+// Two blanks or two asterisks pass; anything else is looked up.
 VSE_REGLE(fVDIFFNULLVTAB) {
-    if (blancs(champ, 0, 2)) return 1;
-    if (carOuNul(champ, 0) == '*' && carOuNul(champ, 1) == '*') return 1;
+    if (champ[0] == ' ' && champ[1] == ' ') return 1;
+    if (champ[0] == '*' && champ[1] == '*') return 1;
     return estDans01(champ, sverif, lenSverif);
 }
 
-VSE_REGLE(fVTABDIFFFR) { return egal(champ, "FR") ? 0 : estDans01(champ, sverif, lenSverif); }
+VSE_REGLE(fVTABDIFFFR) { return vaut(champ, "FR") ? 0 : estDans01(champ, sverif, lenSverif); }
 
 // ---- Time -------------------------------------------------------------------
 

@@ -10,10 +10,13 @@ namespace vse {
 // (blanks of `dependance` read as 0).
 int fVTABP(const char* dependance, const char* param);
 
+// The date (blanks read as 0) is on or after the phase date.
+inline bool depuisPhase(const char* date, const DateReference& phase) { return comparerDates(phase, date) <= 0; }
+
 // Shared bodies of the phase-date families.
 int fVTABP5a8(const Vue&, const char* dependance, char* champ, const tValAutorise* sverif, int lenSverif,
-              const char* p);
-int fVDIFFNULLP(const char* dependance, const char* champ, const char* p);
+              const DateReference& phase);
+int fVDIFFNULLP(const char* dependance, const char* champ, const DateReference& phase);
 
 // Creation-date coherence.
 VSE_REGLE(fCoherenDC);

@@ -11,28 +11,14 @@ namespace vse {
 
 namespace {
 
-bool estAlphanum(char c) { return estChiffre(c) || estLettre(c); }
+// The value is the two-letter code (compared in place).
+bool estFR(const char* pays) { return vaut(pays, "FR"); }
 
-bool commencePar(const char* s, const char* prefixe, std::size_t n) {
-    return memesDebuts(s, prefixe, static_cast<int>(n));
+// An absent number: twelve blanks or twelve asterisks (the partner codes
+// pass as with any allowed-value test).
+bool numeroAbsent(const char* champ) {
+    return codePartenaire(champ) || egalAUneEntree(champ, DouzeBlancs) || egalAUneEntree(champ, ET12);
 }
-
-
-// The first two characters of `s` as a text (shorter when `s` is).
-struct Prefixe2 {
-    char t[3] = {};
-    explicit Prefixe2(const char* s) {
-        for (int i = 0; i < 2 && s[i] != '\0'; ++i) t[i] = s[i];
-    }
-};
-
-// `c` is one of the characters of `ensemble` (never the terminating zero).
-bool unDe(char c, const char* ensemble) { return c != '\0' && std::strchr(ensemble, c) != nullptr; }
-
-bool estFR(const char* pays) { return egal(pays, "FR"); }
-
-// An absent number: twelve blanks or twelve asterisks.
-bool numeroAbsent(const char* champ) { return estDans(champ, DouzeBlancs) || estDans(champ, ET12); }
 
 // ---------------------------------------------------------------------------
 // Département-prefixed numbers: one body, one layout per member.
@@ -49,47 +35,46 @@ constexpr FormeDept FORME_8C  {8,       0,     false};  // holding number, any t
 constexpr FormeDept FORME_10  {10,      2,     true};   // animal number
 constexpr FormeDept FORME_10L {10,      0,     false};  // animal number, any tail
 
-// Overseas départements allowed after the prefix "97": 971 to 976 except 975.
-bool dom97Valide(const char* champ) {
-    return std::strncmp(champ, "971", 3) >= 0 && std::strncmp(champ, "976", 3) <= 0 &&
-           !commencePar(champ, "975", 3);
-}
+// After the prefix "97", the third digit names an overseas département: 971
+// to 976 except 975.
+bool dom97Valide(char troisieme) { return troisieme >= '1' && troisieme <= '6' && troisieme != '5'; }
 
 int conformeDept(const FormeDept& f, const char* champ, const tValAutorise* liste, int n) {
-    bool trouve = false;
-    for (int i = 0; i < n && !trouve; ++i) trouve = commencePar(liste[i], champ, 2);
-    if (!trouve) return 0;
-    if (commencePar(champ, "97", 2) && !dom97Valide(champ)) return 0;
-    if (!chiffres(champ, 0, f.chiffres)) return 0;
-    if (f.finExigee && !blancsPuisFin(champ, f.chiffres, f.blancs)) return 0;
+    if (!debutDansListe(champ, liste, n)) return 0;
+    if (!chiffresIci(champ, f.chiffres)) return 0;
+    // The digits are there: characters 0 to 2 can be read.
+    if (champ[0] == '9' && champ[1] == '7' && !dom97Valide(champ[2])) return 0;
+    if (f.finExigee && !(blancsIci(champ + f.chiffres, f.blancs) && champ[f.chiffres + f.blancs] == '\0')) return 0;
     return 1;
 }
 
 // ---------------------------------------------------------------------------
 // Establishment numbers.
 
-// `pair` is one of the comma-separated prefixes of `liste` (a prefix that
-// straddles a comma is no prefix).
-bool dansListePrefixes(const char* liste, const char* pair) {
-    const std::size_t lg = std::strlen(pair);
+// The two characters a, b (neither the zero) are one of the comma-separated
+// elements of `liste`, walked in place: an element of another width, or a
+// pair straddling a comma, is none.
+bool paireDansListe(const char* liste, char a, char b) {
+    if (a == ',' || b == ',') return false;
     for (const char* p = liste;;) {
-        const char* virgule = std::strchr(p, ',');
-        const std::size_t lgElem = virgule ? static_cast<std::size_t>(virgule - p) : std::strlen(p);
-        if (lgElem == lg && std::strncmp(p, pair, lg) == 0) return true;
-        if (!virgule) return false;
-        p = virgule + 1;
+        // p is at the start of an element; p[1] exists when p[0] is a, p[2]
+        // when p[1] is b.
+        if (p[0] == a && p[1] == b && (p[2] == ',' || p[2] == '\0')) return true;
+        while (*p != ',' && *p != '\0') ++p;
+        if (*p == '\0') return false;
+        ++p;
     }
 }
 
 // Identifier with letters: a prefix listed in `nev` (centre code, prefixes),
-// a letter and two digits.
+// a letter and two digits. The characters are tested before the list is
+// walked.
 bool egetLettres(const char* champ, const tValAutorise* nev, int n) {
-    if (n < 2) return false;
-    const Prefixe2 pair(champ);
-    if (std::strlen(pair.t) < 2) return false;
-    bool trouve = false;
-    for (int i = 0; i + 1 < n && !trouve; i += 2) trouve = dansListePrefixes(nev[i + 1], pair.t);
-    return trouve && estLettre(champ[2]) && chiffres(champ, 3, 2);
+    if (n < 2 || champ[0] == '\0' || champ[1] == '\0') return false;
+    if (!estLettre(champ[2]) || !chiffresIci(champ + 3, 2)) return false;
+    for (int i = 0; i + 1 < n; i += 2)
+        if (paireDansListe(nev[i + 1], champ[0], champ[1])) return true;
+    return false;
 }
 
 // Overseas prefixes of an identifier with a département, in test order.
@@ -97,32 +82,21 @@ constexpr const char* EGET_DOM[] = {"971", "97A", "97C", "97D", "972", "97B", "9
 
 // Identifier with a département: the département, then three digits or letters.
 bool egetDepartement(const char* champ) {
-    if (commencePar(champ, "97", 2)) {
+    if (champ[0] == '9' && champ[1] == '7') {
         bool trouve = false;
-        for (const char* dom : EGET_DOM) trouve = trouve || commencePar(champ, dom, 3);
+        for (const char* dom : EGET_DOM) trouve = trouve || champ[2] == dom[2];
+        // Characters 0 to 2 are non-zero when found: 3 and 4 can be read in turn.
         return trouve && estAlphanum(champ[3]) && estAlphanum(champ[4]);
     }
     const bool horsListe =
-        commencePar(champ, "98", 2) || commencePar(champ, "2A", 2) || commencePar(champ, "2B", 2);
-    if (!horsListe && !estDans(Prefixe2(champ).t, TD)) return false;
+        commencePar(champ, "98") || commencePar(champ, "2A") || commencePar(champ, "2B");
+    if (!horsListe && !debutDansListe(champ, TD.v, TD.n)) return false;
     return estAlphanum(champ[2]) && estAlphanum(champ[3]) && estAlphanum(champ[4]);
-}
-
-// The two-character prefix equals an entry of TD.
-bool prefixeDansTD(const char* champ) {
-    const Prefixe2 p(champ);
-    for (int i = 0; i < TD.n; ++i) {
-        if (egal(TD.v[i], p.t)) return true;
-    }
-    return false;
 }
 
 // Member states recognised by their fixed two-letter codes.
 constexpr const char* ETATS_UE[] = {"DE", "AT", "BE", "DK", "ES", "FI", "FR", "EL",
                                     "IE", "LU", "NL", "PT", "UK", "SE", "IT"};
-
-// Doubled digit with its digits summed, for the Luhn check.
-constexpr int LUHN_DOUBLE[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
 
 }  // namespace
 
@@ -139,7 +113,7 @@ VSE_REGLE(fConform8FR) {
 }
 
 VSE_REGLE(fConform8FRnon) {
-    if (estFR(dependance) || egal(dependance, "  ")) return 1;
+    if (estFR(dependance) || vaut(dependance, "  ")) return 1;
     return fVerifAucunBlanc_SD(vue, dependance, champ, sverif, lenSverif);
 }
 
@@ -169,12 +143,12 @@ VSE_REGLE(fConform10FRnonUEnon) {
 }
 
 VSE_REGLE(fConform10FRnonECHAoui) {
-    if (!estDans(dependance, TECH) || estFR(dependance)) return 1;
+    if (estFR(dependance) || !estDans(dependance, TECH)) return 1;
     return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
 }
 
 VSE_REGLE(fConform10FRnonUEoui) {
-    if (!estDans(dependance, TCEE) || estFR(dependance)) return 1;
+    if (estFR(dependance) || !estDans(dependance, TCEE)) return 1;
     return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
 }
 
@@ -183,29 +157,26 @@ VSE_REGLE(fCONFORM10FRNULL) {
     return fConform10FR(vue, dependance, champ, sverif, lenSverif);
 }
 
+// Letters and digits up to the last non-blank character, blanks after it:
+// a run of letters and digits, then a run of blanks, then the end, in one
+// walk.
 VSE_REGLE(fVerifNumEtranger) {
-    int fin = -1;  // position of the last non-blank character
-    for (int i = 0; champ[i] != '\0'; ++i) {
-        if (champ[i] != ' ') fin = i;
-    }
-    if (fin < 0) return 0;
-    for (int i = 0; i <= fin; ++i) {
-        if (!estAlphanum(champ[i])) return 0;
-    }
-    return commencePar(champ, dependance, 2) ? 0 : 1;
+    const char* p = champ;
+    while (estAlphanum(*p)) ++p;
+    if (p == champ) return 0;
+    while (*p == ' ') ++p;
+    if (*p != '\0') return 0;
+    return memesDebuts(champ, dependance, 2) ? 0 : 1;
 }
 
+// Either test passing is enough: the foreign form first, which an absent
+// number fails at its first character.
 VSE_REGLE(fVerifNumEtrangerN) {
-    if (numeroAbsent(champ)) return 1;
-    return fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif);
+    if (fVerifNumEtranger(vue, dependance, champ, sverif, lenSverif) == 1) return 1;
+    return numeroAbsent(champ) ? 1 : 0;
 }
 
-VSE_REGLE(fConform3) {
-    for (int i = 0; i < lenSverif; ++i) {
-        if (commencePar(champ, sverif[i], 3)) return 1;
-    }
-    return 0;
-}
+VSE_REGLE(fConform3) { return debutDansListe(champ, sverif, lenSverif, 3) ? 1 : 0; }
 
 VSE_REGLE(fConformSiren) {
     if (egal(champ, "              ")) return 1;
@@ -226,63 +197,53 @@ VSE_REGLE(fConformSiret) {
 VSE_REGLE(fConformEget) {
     const char* production = vue.C(C4);
     bool forme;
-    if (egal(production, "V")) {
+    if (vaut(production, "V")) {
         forme = egetLettres(champ, sverif, lenSverif);
-    } else if (egal(production, "P")) {
+    } else if (vaut(production, "P")) {
         forme = egetDepartement(champ);
     } else {
         return 0;
     }
-    return forme && blancsPuisFin(champ, 5, 7) ? 1 : 0;
+    // A form found holds five characters: the blanks follow them.
+    return forme && blancsIci(champ + 5, 7) && champ[12] == '\0' ? 1 : 0;
 }
 
 int verifNumExploitFr(const char* champ) {
-    return chiffres(champ, 0, 8) && blancs(champ, 8, 4) && prefixeDansTD(champ) ? 1 : 0;
+    return chiffresIci(champ, 8) && blancsIci(champ + 8, 4) && debutDansListe(champ, TD.v, TD.n) ? 1 : 0;
 }
 
 int verifNumBovinFrOuImporte(const char* champ) {
-    if (!chiffres(champ, 0, 10) || !blancs(champ, 10, 2)) return 0;
-    if (!estDans(Prefixe2(champ).t, TD)) return 0;
-    if (!commencePar(champ, "97", 2)) return 1;
-    return unDe(champ[2], "1234") ? 1 : 0;
+    if (!chiffresIci(champ, 10) || !blancsIci(champ + 10, 2)) return 0;
+    if (!debutDansListe(champ, TD.v, TD.n)) return 0;
+    if (champ[0] != '9' || champ[1] != '7') return 1;
+    return champ[2] >= '1' && champ[2] <= '4' ? 1 : 0;
 }
 
 int verifNumAgrementSanitaireFr(const char* champ) {
+    // Corsica: "2A" or "2B", whose letter takes the place of the second digit.
+    const bool corse = champ[0] == '2' && (champ[1] == 'A' || champ[1] == 'B');
     for (int i = 0; i < 7; ++i) {
-        const bool corse = i == 1 && champ[0] == '2' && (champ[1] == 'A' || champ[1] == 'B');
-        if (!estChiffre(champ[i]) && !corse) return 0;
+        if (!estChiffre(champ[i]) && !(i == 1 && corse)) return 0;
     }
     if (!estChiffre(champ[7]) && champ[7] != ' ') return 0;
-    if (!blancs(champ, 8, 4)) return 0;
-    const Prefixe2 p(champ);
-    if (!egal(p.t, "2A") && !egal(p.t, "2B")) {
-        if (!prefixeDansTD(champ) || egal(p.t, "20") || egal(p.t, "98")) return 0;
+    if (!blancsIci(champ + 8, 4)) return 0;
+    if (!corse) {
+        if (!debutDansListe(champ, TD.v, TD.n)) return 0;
+        if ((champ[0] == '2' && champ[1] == '0') || (champ[0] == '9' && champ[1] == '8')) return 0;
     }
-    if (!egal(p.t, "97")) return 1;
-    return unDe(champ[2], "05789") ? 0 : 1;
+    if (champ[0] != '9' || champ[1] != '7') return 1;
+    const char c = champ[2];
+    return c == '0' || c == '5' || c == '7' || c == '8' || c == '9' ? 0 : 1;
 }
 
 int appartient_UE(const char* s) {
     for (const char* etat : ETATS_UE) {
-        if (egal(s, etat)) return 1;
+        if (memeTexte(s, etat)) return 1;
     }
     return 0;
 }
 
-int fVerifLuhn(const char* chaine) {
-    const int lg = static_cast<int>(std::strlen(chaine));
-    int totalImpair = 0;
-    int totalPair = 0;
-    for (int i = lg - 1, rang = 1; i >= 0; --i, ++rang) {
-        if (!estChiffre(chaine[i])) return 0;
-        const int chiffre = chaine[i] - '0';
-        if (rang % 2 == 1) {
-            totalImpair += chiffre;
-        } else {
-            totalPair += LUHN_DOUBLE[chiffre];
-        }
-    }
-    return (totalImpair + totalPair) % 10 == 0 ? 1 : 0;
-}
+int fVerifLuhn(const char* chaine) { return verifLuhn(chaine, static_cast<int>(std::strlen(chaine))); }
+
 
 }  // namespace vse

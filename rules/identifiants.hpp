@@ -41,6 +41,20 @@ VSE_REGLE(fConformEget);
 
 // Support functions: 1 when the value passes, 0 otherwise.
 int fVerifLuhn(const char* chaine);
+
+// The same on the n characters from `chiffres`, which the caller knows to be
+// there: summed from the last, of rank 1, every character of even rank
+// doubled with its digits summed.
+inline int verifLuhn(const char* chiffres, int n) {
+    static constexpr int DOUBLE[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
+    int total = 0;
+    for (int i = n - 1, rang = 1; i >= 0; --i, ++rang) {
+        const unsigned chiffre = static_cast<unsigned char>(chiffres[i]) - static_cast<unsigned>('0');
+        if (chiffre > 9) return 0;
+        total += rang % 2 == 1 ? static_cast<int>(chiffre) : DOUBLE[chiffre];
+    }
+    return total % 10 == 0 ? 1 : 0;
+}
 int appartient_UE(const char* s);
 int verifNumAgrementSanitaireFr(const char* champ);
 int verifNumExploitFr(const char* champ);

@@ -1,6 +1,7 @@
 // The index of the allowed-value lists: the key tables of the lists, and the
 // directory that finds them by the address of their entries.
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -28,7 +29,6 @@ bool indexable(const tValAutorise* entrees, int n) {
 // The key tables of the lists indexed, owned for the life of the program.
 struct Tables {
     std::vector<std::unique_ptr<std::uint64_t[]>> cases;
-    std::vector<std::unique_ptr<IndexListe>> index;
 };
 
 Tables& tables() {
@@ -49,7 +49,15 @@ const index::Case* connue(const tValAutorise* entrees) {
 void inscrire(const tValAutorise* entrees, int n, const IndexListe* ix) {
     std::size_t c = index::caseDe(entrees);
     while (index::annuaire[c].entrees != nullptr) c = (c + 1) & (NB_CASES - 1);
-    index::annuaire[c] = {entrees, n, ix};
+    index::annuaire[c] = {entrees, ix != nullptr ? n : -1, ix != nullptr ? *ix : IndexListe{}};
+}
+
+// The width of every entry, 0 when they differ.
+int largeurCommune(const tValAutorise* entrees, int n) {
+    const std::size_t largeur = std::strlen(entrees[0]);
+    for (int i = 1; i < n; ++i)
+        if (std::strlen(entrees[i]) != largeur) return 0;
+    return static_cast<int>(largeur);
 }
 
 void indexer(const tValAutorise* entrees, int n) {
@@ -71,7 +79,8 @@ void indexer(const tValAutorise* entrees, int n) {
         --decalage;
     }
     auto cases = std::make_unique<std::uint64_t[]>(taille);  // zeros: every slot empty
-    IndexListe ix{cases.get(), taille - 1, decalage, false};
+    IndexListe ix{cases.get(), static_cast<std::uint32_t>(taille - 1), static_cast<std::uint8_t>(decalage),
+                  static_cast<std::uint8_t>(largeurCommune(entrees, n)), false};
     for (int i = 0; i < n; ++i) {
         std::uint64_t k = 0;
         index::cle(entrees[i], k);
@@ -84,8 +93,7 @@ void indexer(const tValAutorise* entrees, int n) {
         cases[c] = k;
     }
     t.cases.push_back(std::move(cases));
-    t.index.push_back(std::make_unique<IndexListe>(ix));
-    inscrire(entrees, n, t.index.back().get());
+    inscrire(entrees, n, &ix);
 }
 
 // The lists of the module, indexed when the program starts.

@@ -20,10 +20,7 @@ constexpr int LG_BLOC = 6;
 
 // The first six characters of `champ` exist and lie from `bas` to `haut`.
 bool blocDansPlage(const char* champ, const char* bas, const char* haut) {
-    for (int i = 0; i < LG_BLOC; ++i) {
-        if (champ[i] == '\0') return false;
-    }
-    return std::strncmp(champ, bas, LG_BLOC) >= 0 && std::strncmp(champ, haut, LG_BLOC) <= 0;
+    return auMoins(champ, LG_BLOC) && ordreDebuts(champ, bas, LG_BLOC) >= 0 && ordreDebuts(champ, haut, LG_BLOC) <= 0;
 }
 
 bool blocNational(const char* champ) { return blocDansPlage(champ, BLOC_MIN, BLOC_MAX); }
@@ -48,18 +45,9 @@ constexpr Plage PLAGES_SUPPLEMENTAIRES[] = {
     {"076IPG", "680500", "683499"},
 };
 
-// The centre code of header E8: its first six characters.
-struct Centre {
-    char t[LG_BLOC + 1] = {};
-    explicit Centre(const char* e8) {
-        for (int i = 0; i < LG_BLOC && e8[i] != '\0'; ++i) t[i] = e8[i];
-    }
-};
-
 // Character i of the model, as a one-character text, is in the list.
 bool lettreDans(const char* champ, int i, const tValAutorise* liste, int n) {
-    const char lettre[] = {carOuNul(champ, i), '\0'};
-    return estDans(lettre, liste, n);
+    return caractereDansListe(carOuNul(champ, i), liste, n);
 }
 
 // A cattle model may be left blank.
@@ -68,8 +56,8 @@ bool modeleBlanc(const char* champ) { return blancs(champ, 0, 8); }
 }  // namespace
 
 VSE_REGLE(fConform_OC_FR) {
-    if (!egal(dependance, "FR")) return 1;
-    return blocNational(champ) && chiffres(champ, 0, 11) && blancsPuisFin(champ, 11, 1) ? 1 : 0;
+    if (!vaut(dependance, "FR")) return 1;
+    return chiffresIci(champ, 11) && blocNational(champ) && champ[11] == ' ' && champ[12] == '\0' ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_UE) { return fConform10FRnon(vue, dependance, champ, sverif, lenSverif); }
@@ -77,51 +65,52 @@ VSE_REGLE(fConform_OC_UE) { return fConform10FRnon(vue, dependance, champ, sveri
 // In an order the seventh character carries the order type (R for "PR", C
 // for "PC", a digit otherwise) and the serial part may be left blank.
 VSE_REGLE(fConform_OC_TP) {
-    if (!egal(dependance, "FR")) return 1;
-    if (!blocNational(champ) || !chiffres(champ, 0, LG_BLOC)) return 0;
+    if (!vaut(dependance, "FR")) return 1;
+    if (!chiffresIci(champ, LG_BLOC) || !blocNational(champ)) return 0;
     const char* typeCommande = vue.C(C9);
-    const char septieme = carOuNul(champ, 6);
+    // The six digits are there: the seventh character can be read.
+    const char septieme = champ[6];
     bool typeOk;
-    if (egal(typeCommande, "PR"))
+    if (vaut(typeCommande, "PR"))
         typeOk = septieme == 'R';
-    else if (egal(typeCommande, "PC"))
+    else if (vaut(typeCommande, "PC"))
         typeOk = septieme == 'C';
     else
         typeOk = estChiffre(septieme);
     if (!typeOk) return 0;
-    if (!blancs(champ, 7, 4) && !chiffres(champ, 7, 4)) return 0;
-    return blancsPuisFin(champ, 11, 1) ? 1 : 0;
+    if (!blancsIci(champ + 7, 4) && !chiffresIci(champ + 7, 4)) return 0;
+    return champ[11] == ' ' && champ[12] == '\0' ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_IND_M) {
-    if (!blocNational(champ) || !chiffres(champ, 0, LG_BLOC)) return 0;
-    return blancsPuisFin(champ, 6, 6) ? 1 : 0;
+    if (!chiffresIci(champ, LG_BLOC) || !blocNational(champ)) return 0;
+    return blancsIci(champ + 6, 6) && champ[12] == '\0' ? 1 : 0;
 }
 
-// `sverif` holds (centre, lowest block, highest block) triples. A centre
-// without a triple has only its supplementary ranges.
+// `sverif` holds (centre, lowest block, highest block) triples; the centre is
+// the first six characters of header E8. A centre without a triple has only
+// its supplementary ranges.
 VSE_REGLE(fCoheren_OC_IND_M) {
-    const Centre centre(dependance);
     if (sverif != nullptr && lenSverif > 2) {
         for (int i = 0; i < lenSverif / 3; ++i) {
             const tValAutorise* triple = sverif + 3 * i;
-            if (!egal(triple[0], centre.t)) continue;
+            if (!egalDebut(triple[0], dependance, LG_BLOC)) continue;
             if (blocDansPlage(champ, triple[1], triple[2])) return 1;
             break;
         }
     }
     for (const Plage& p : PLAGES_SUPPLEMENTAIRES) {
-        if (egal(p.centre, centre.t) && blocDansPlage(champ, p.bas, p.haut)) return 1;
+        if (egalDebut(p.centre, dependance, LG_BLOC) && blocDansPlage(champ, p.bas, p.haut)) return 1;
     }
     return 0;
 }
 
 VSE_REGLE(fConform_OC_model1) {
+    // Each character read is not the zero: the next one can be read.
     for (int i = 0; i < 6; ++i) {
-        const char c = carOuNul(champ, i);
-        if (c == '\0' || c == ' ') return 0;
+        if (champ[i] == '\0' || champ[i] == ' ') return 0;
     }
-    return blancsPuisFin(champ, 6, 2) ? 1 : 0;
+    return blancsIci(champ + 6, 2) && champ[8] == '\0' ? 1 : 0;
 }
 
 VSE_REGLE(fConform_OC_model2) { return lettreDans(champ, 0, sverif, lenSverif) ? 1 : 0; }
@@ -144,17 +133,17 @@ VSE_REGLE(fConform_BV_model5) {
 
 // A French animal names its country of origin; a foreign one leaves it blank.
 VSE_REGLE(fConform_OC_pays_orig) {
-    if (egal(dependance, "FR")) return estDans(champ, TP) ? 1 : 0;
-    return egal(champ, "  ") ? 1 : 0;
+    if (vaut(dependance, "FR")) return estDans(champ, TP) ? 1 : 0;
+    return vaut(champ, "  ") ? 1 : 0;
 }
 
 // Models whose third letter is E carry a tag counter from 0 to 7; the others
 // leave it blank.
 VSE_REGLE(fConform_OC_compteur) {
-    if (carOuNul(dependance, 2) != 'E') return egal(champ, " ") ? 1 : 0;
-    return std::strcmp(champ, "0") >= 0 && std::strcmp(champ, "7") <= 0 ? 1 : 0;
+    if (carOuNul(dependance, 2) != 'E') return vaut(champ, " ") ? 1 : 0;
+    return ordreTextes(champ, "0") >= 0 && ordreTextes(champ, "7") <= 0 ? 1 : 0;
 }
 
-VSE_REGLE(fConform_temoin_bouc2) { return egal(champ, "0") ? 0 : 1; }
+VSE_REGLE(fConform_temoin_bouc2) { return vaut(champ, "0") ? 0 : 1; }
 
 }  // namespace vse

@@ -829,6 +829,15 @@ constinit const Liste TEDC           = liste(edite<eTEDCVariante>, "TEDC");
 }  // namespace variante
 
 // ---------------------------------------------------------------------------
+// The phase dates in the form dates are compared in.
+
+constinit const DateReference PHASE_P5  = dateReference(vP5[0]);
+constinit const DateReference PHASE_P6  = dateReference(vP6[0]);
+constinit const DateReference PHASE_P7  = dateReference(vP7[0]);
+constinit const DateReference PHASE_P8  = dateReference(vP8[0]);
+constinit const DateReference PHASE_P17 = dateReference(vP17[0]);
+
+// ---------------------------------------------------------------------------
 // Every list of this module.
 
 namespace {

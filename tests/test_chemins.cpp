@@ -24,7 +24,8 @@ const bool ecartsEnEchec = [] {
 }();
 
 // Every list a program names, looked up by its index, answers as a walk of
-// its entries does, for each entry, texts close to an entry and a few others.
+// its entries does, for each entry, texts close to an entry and a few others:
+// whole values, their first two or three characters, their first character.
 TEST(CheminsOptimises, ListesIndexeesCommeParcourues) {
     std::vector<const Liste*> listes(listesDuModule().begin(), listesDuModule().end());
     for (const Liste* l : {&principal::listesE6.CRE, &principal::listesE6.INV, &principal::listesE6.MOD})
@@ -61,6 +62,20 @@ TEST(CheminsOptimises, ListesIndexeesCommeParcourues) {
             const bool partenaire = e == "NORMABEV" || e == "NORM01  " || e == "NORM02  " || e == "PFOC01  ";
             EXPECT_EQ(estDans(e.c_str(), l->v, l->n), partenaire || egalPlain) << l->nom << " '" << e << "'";
             EXPECT_EQ(egalAUneEntree(e.c_str(), *l), egalPlain) << l->nom << " '" << e << "'";
+            // A prefix of the value against the entries' prefixes, and the
+            // one-character text of its first character.
+            for (std::size_t lg : {2u, 3u}) {
+                bool debutPlain = false;
+                for (int i = 0; i < l->n; ++i)
+                    debutPlain = debutPlain || e.substr(0, lg) == std::string(l->v[i]).substr(0, lg);
+                EXPECT_EQ(debutDansListe(e.c_str(), l->v, l->n, static_cast<int>(lg)), debutPlain)
+                    << l->nom << " '" << e << "' " << lg;
+            }
+            const std::string premier = e.substr(0, 1);
+            bool caracterePlain = false;
+            for (int i = 0; i < l->n; ++i) caracterePlain = caracterePlain || premier == l->v[i];
+            EXPECT_EQ(caractereDansListe(e.empty() ? '\0' : e[0], l->v, l->n), caracterePlain)
+                << l->nom << " '" << e << "'";
         }
     }
     // A list is known by the address of its entries and their number.

@@ -70,6 +70,9 @@ TEST(ReglesAnimauxTest, NumeroNational) {
             {regle, "C2", "", "0123456789  ", 1},
             {regle, "C2", "", "0123450001  ", 1},
             {regle, "C2", "", "0123450000  ", 0},
+            {regle, "C2", "", "0123451000  ", 1},  // each character of the serial counts
+            {regle, "C2", "", "0123450100  ", 1},
+            {regle, "C2", "", "0123450010  ", 1},
             {regle, "C2", "", "0100001234  ", 1},
             {regle, "C2", "", "9751234567  ", 0},  // département refused
             {regle, "C2", "", "0123456789 ", 0},

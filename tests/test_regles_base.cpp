@@ -216,4 +216,24 @@ TEST(ReglesBaseTest, DateCompleteEtCorrecte) {
     }
 }
 
+// The in-place comparisons answer as the library's do, on values held in
+// blocks of exactly their size (a walk past a terminating zero is caught).
+TEST(ReglesBaseTest, ComparaisonsEnPlace) {
+    const std::string textes[] = {"", "A", "AB", "ABC", "ABD", "AB ", "B", "\xe9", "A\xe9", "0", "00", "971"};
+    auto signe = [](int v) { return (v > 0) - (v < 0); };
+    for (const std::string& a : textes)
+        for (const std::string& b : textes) {
+            Valeur va(a), vb(b);
+            EXPECT_EQ(signe(ordreTextes(va.c(), vb.c())), signe(std::strcmp(a.c_str(), b.c_str()))) << a << '|' << b;
+            for (int n = 1; n <= 4; ++n) {
+                const auto lg = static_cast<std::size_t>(n);
+                EXPECT_EQ(signe(ordreDebuts(va.c(), vb.c(), n)), signe(std::strncmp(a.c_str(), b.c_str(), lg)))
+                    << a << '|' << b << ' ' << n;
+                EXPECT_EQ(memesDebuts(va.c(), vb.c(), n), std::strncmp(a.c_str(), b.c_str(), lg) == 0)
+                    << a << '|' << b << ' ' << n;
+                EXPECT_EQ(egalDebut(va.c(), vb.c(), n), a == b.substr(0, lg)) << a << '|' << b << ' ' << n;
+            }
+        }
+}
+
 }  // namespace

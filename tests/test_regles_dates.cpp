@@ -3,9 +3,11 @@
 // fields and times of day.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "rules/dates.hpp"
 #include "rules/valautorise.hpp"
@@ -135,6 +137,27 @@ TEST(ReglesDatesTest, ChampReecrit) {
     Tampon jourZero("00032024");
     EXPECT_EQ(fDATEI(Vue{}, d.c(), jourZero.c(), nullptr, 0), 0);
     EXPECT_STREQ(jourZero.c(), " 0032024");
+}
+
+// Every branch of the rewriting of an incomplete date, values cut short
+// included: a blank day (and month) reads as zeros, an explicit 00 day or
+// month becomes a blank, characters that do not exist are never written.
+TEST(ReglesDatesTest, DateIncompleteReecrite) {
+    const struct {
+        const char* avant;
+        const char* apres;
+    } cas[] = {
+        {"    2024", "00002024"}, {"  032024", "00032024"}, {"  002024", "00 02024"},
+        {" 5002024", " 5 02024"}, {" 5032024", " 5032024"}, {"00032024", " 0032024"},
+        {"00002024", " 0002024"}, {"15002024", "15 02024"}, {"15032024", "15032024"},
+        {"   ", "00 "},           {"  ", "00"},             {" ", " "},
+        {"", ""},                 {"1500", "15 0"},         {"  00", "00 0"},
+    };
+    for (const auto& c : cas) {
+        Tampon d(""), v(c.avant);
+        fDATEI(Vue{}, d.c(), v.c(), nullptr, 0);
+        EXPECT_STREQ(v.c(), c.apres) << '"' << c.avant << '"';
+    }
 }
 
 TEST(ReglesDatesTest, PrecisionSelonDatePhase) {
@@ -353,6 +376,34 @@ TEST(ReglesDatesTest, ValeursCourtes) {
         Tampon v(std::string("15032024").substr(0, lg));
         EXPECT_EQ(fDATEC(Vue{}, v.c(), v.c(), nullptr, 0), 0) << lg;
     }
+}
+
+// Dates are compared as their fields padded with blanks to eight characters,
+// reordered century, year, month, day, the date under test reading its blanks
+// as 0: the walk that stops at the first difference, the reference read once,
+// and values cut short at every length all answer as that plain model does.
+TEST(ReglesDatesTest, ComparaisonDeDates) {
+    auto forme = [](const std::string& s, bool blancEnZero) {
+        std::string p = s.substr(0, std::min<std::size_t>(s.size(), 8));
+        p.resize(8, ' ');
+        std::string k = p.substr(4, 4) + p.substr(2, 2) + p.substr(0, 2);
+        if (blancEnZero)
+            for (char& c : k) c = c == ' ' ? '0' : c;
+        return k;
+    };
+    std::vector<std::string> dates = {"15032024", "15032025", "14032024", "15042024", "  032024", "00032024",
+                                      "150320 4", "1503202A", "15032024X", "        ", "0       "};
+    for (std::size_t lg = 0; lg < 8; ++lg) dates.push_back(std::string("15032024").substr(0, lg));
+    for (const std::string& r : dates)
+        for (const std::string& d : dates) {
+            const std::string a = forme(r, false), b = forme(d, true);
+            const int attendu = a < b ? -1 : (a > b ? 1 : 0);
+            Tampon reference(r), date(d);
+            const int texte = comparerDates(reference.c(), date.c());
+            const int lue = comparerDates(dateReference(reference.c()), date.c());
+            EXPECT_EQ((texte > 0) - (texte < 0), attendu) << '"' << r << "\" \"" << d << '"';
+            EXPECT_EQ((lue > 0) - (lue < 0), attendu) << '"' << r << "\" \"" << d << '"';
+        }
 }
 
 }  // namespace

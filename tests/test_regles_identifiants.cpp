@@ -271,11 +271,15 @@ TEST(ReglesIdentEget, EtablissementParTypeDeProduction) {
     const Liste courte{NEV.v, 1};
     EXPECT_EQ(appel(fConformEget, "", "AAB12       ", &courte, vue), 0);
     // Only the second entry of each pair holds prefixes, never the centre code.
-    const tValAutorise paires[] = {"AB", "CD", "EF", "GH,IJ"};
+    // A prefix is a whole element: a comma is never part of one, even
+    // beside an empty element.
+    const tValAutorise paires[] = {"AB", "CD", "EF", "GH,K,,IJ"};
     const Liste l{paires, 4};
     EXPECT_EQ(appel(fConformEget, "", "ABB12       ", &l, vue), 0);
     EXPECT_EQ(appel(fConformEget, "", "EFB12       ", &l, vue), 0);
     EXPECT_EQ(appel(fConformEget, "", "IJB12       ", &l, vue), 1);
+    EXPECT_EQ(appel(fConformEget, "", "K,B12       ", &l, vue), 0);
+    EXPECT_EQ(appel(fConformEget, "", ",,B12       ", &l, vue), 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -9,7 +9,7 @@ namespace vse::principal {
 // Sender of the file: a regional centre, or a partner.
 VSE_REGLE(enteteE3) {
     if (!estFich(dependance)) return 1;
-    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || egal(champ, "OVINFOS ") ||
+    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || vaut(champ, "OVINFOS ") ||
            commenceParUn(champ, {"OFFICE", "ONICAB", "NORM01", "NORM02", "PFOC01"});
 }
 
@@ -21,8 +21,8 @@ VSE_REGLE(enteteE4) {
 // Organisation of every VSE.
 VSE_REGLE(enteteE8) {
     if (estFich(dependance)) return 1;
-    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || egal(champ, "POINTFOC") ||
-           egal(champ, "NORMABEV") || egal(champ, "OVINFOS ") || commenceParUn(champ, {"OFFICE", "ONICAB"});
+    return fVerifValAut(vue, dependance, champ, sverif, lenSverif) || vaut(champ, "POINTFOC") ||
+           vaut(champ, "NORMABEV") || vaut(champ, "OVINFOS ") || commenceParUn(champ, {"OFFICE", "ONICAB"});
 }
 
 // Identifier without blanks; partners' lines may leave it blank.
@@ -30,7 +30,7 @@ VSE_REGLE(enteteE9) {
     if (estFich(dependance)) return 1;
     if (fVerifAucunBlanc(vue, dependance, champ, sverif, lenSverif)) return 1;
     const char* e8 = vue.E(E8);
-    return egal(champ, "        ") && (egal(e8, "NORMABEV") || commenceParUn(e8, {"OFFICE", "ONICAB"}));
+    return vaut(champ, "        ") && (vaut(e8, "NORMABEV") || commenceParUn(e8, {"OFFICE", "ONICAB"}));
 }
 
 // Organisation code of every VSE.

@@ -19,9 +19,8 @@ const tValAutorise tE6INF[] = {"FICH"};
 }  // namespace
 
 bool codeExploitation(const char* champ, const tValAutorise* sverif, int lenSverif) {
-    bool trouve = false;
-    for (int i = 0; i < lenSverif && !trouve; ++i) trouve = std::strncmp(champ, sverif[i], 2) == 0;
-    if (!trouve && lenSverif > 0) trouve = std::strncmp(champ, "99", 2) == 0;
+    bool trouve = debutDansListe(champ, sverif, lenSverif);
+    if (!trouve && lenSverif > 0) trouve = memesDebuts(champ, "99", 2);
     if (!trouve) return false;
     return chiffres(champ, 0, 8);
 }
@@ -30,12 +29,12 @@ VSE_REGLE(enteteE8) { return estFich(dependance) || codeExploitation(champ, sver
 VSE_REGLE(enteteE9) { return estFich(dependance) || fVerifAucunBlanc(vue, dependance, champ, sverif, lenSverif); }
 
 int erreurC3L(const char* emetteur, const char* c3, const char*) {
-    const bool partenaire = egal(emetteur, "NORM01  ") || egal(emetteur, "NORM02  ") || egal(emetteur, "PFOC01  ");
-    if (partenaire) return egal(c3, "20") ? 0 : 64;
-    return egal(c3, "  ") || egal(c3, "10") ? 0 : 806;
+    const bool partenaire = vaut(emetteur, "NORM01  ") || vaut(emetteur, "NORM02  ") || vaut(emetteur, "PFOC01  ");
+    if (partenaire) return vaut(c3, "20") ? 0 : 64;
+    return vaut(c3, "  ") || vaut(c3, "10") ? 0 : 806;
 }
 
-int erreurC3D(const char*, const char* c3, const char*) { return egal(c3, "  ") || egal(c3, "10") ? 0 : 806; }
+int erreurC3D(const char*, const char* c3, const char*) { return vaut(c3, "  ") || vaut(c3, "10") ? 0 : 806; }
 
 const Liste tE5 = liste(vE5, "tE5");
 const Liste tE6 = liste(vE6, "tE6");
