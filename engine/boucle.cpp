@@ -277,7 +277,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     // Without report, what the header decides (the file-level checks, the
     // header's rules, the dispatch) is kept per header: a header met before
     // gets the same answer at once.
-    const MemoCadre::Resultat* connu = r == nullptr ? memoEntete_.trouver(tampon) : nullptr;
+    const MemoCadre::Resultat* connu = r == nullptr ? memoCadre_.trouver(tampon) : nullptr;
     MemoCadre::Resultat nouveau;
     nbErreur = 0;
     if (connu != nullptr) {
@@ -320,7 +320,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
                     std::memcpy(nouveau.codes, codeErreur + debut, static_cast<std::size_t>(nouveau.n) * sizeof *codeErreur);
                     nouveau.aiguillage = it;
                     nouveau.colonne = colonne;
-                    memoEntete_.garder(nouveau);
+                    memoCadre_.garder(nouveau);
                 }
             }
         }
@@ -350,7 +350,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
                                     (vaut(e6, "SORT") && cre && (vaut(c5, "S") || vaut(c5, "M"))) || abat;
                 if (!permis) ajouterErreur(Controle::FichierPartenaire, 182, numeroLigne);
             }
-            if (nbErreur < MAX_ERREURS) nbErreur = verifierCadre(nbErreur, planFin, memoFin_, 'F');
+            if (nbErreur < MAX_ERREURS) nbErreur = verifierFin(nbErreur);
         }
     }
 

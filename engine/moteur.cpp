@@ -82,25 +82,26 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
         while (aiguillage_[c].cle != 0) c = (c + 1) % aiguillage_.size();
         aiguillage_[c] = {k, i};
     }
-    // The bytes the frame's rules read: their fields and the fields their
-    // rows name as dependance (the FICH record's stay the same for the run).
-    auto plages = [this](const Plan& plan) {
+    // The bytes the frame's rules read: the header's fields, and the
+    // trailer's fields (the header's, which trailer rows may name, are the
+    // header's key). A header row that names a field outside the header, or a
+    // trailer row that names a body field, would make the frame depend on
+    // more: no memo then.
+    auto champs = [](const Plan& plan) {
         std::vector<std::pair<int, int>> r;
         for (const Plan::Decoupe& d : plan.decoupes) r.emplace_back(d.debut, d.largeur);
-        for (const Plan::Etape& e : plan.etapes) {
-            const Dependance& dep = e.ligne->dependance;
-            const Plan* zone = dep.zone == Zone::Entete ? &planEntete : dep.zone == Zone::Fin ? &planFin : nullptr;
-            if (zone != nullptr && dep.champ < static_cast<int>(zone->decoupes.size())) {
-                const Plan::Decoupe& d = zone->decoupes[static_cast<std::size_t>(dep.champ)];
-                r.emplace_back(d.debut, d.largeur);
-            } else if (dep.zone == Zone::Corps) {
-                return std::vector<std::pair<int, int>>(1, {0, LG_VSE});  // a frame that reads the body: no memo
-            }
-        }
         return r;
     };
-    memoEntete_.definir(plages(planEntete));
-    memoFin_.definir(plages(planFin));
+    auto litAilleurs = [](const Plan& plan, bool finLue) {
+        for (const Plan::Etape& e : plan.etapes) {
+            const Zone z = e.ligne->dependance.zone;
+            if (z == Zone::Corps || (z == Zone::Fin && !finLue)) return true;
+        }
+        return false;
+    };
+    if (!litAilleurs(planEntete, false) && !litAilleurs(planFin, true)) {
+        memoCadre_.definir(champs(planEntete), champs(planFin));
+    }
     resultat_ = p.delvoranRES();
     appariement_ = p.dependanceVSE() == 1;
     vue_.xdebug = tampon;

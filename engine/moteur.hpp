@@ -176,11 +176,12 @@ public:
 
 private:
     // What the frame gave the lines verified so far, by the bytes of the line
-    // that decided it, in a table of a few slots found by hashing those
-    // bytes: a file repeats a few frames (one per record type and transaction
-    // type, say) from line to line. For the header: the errors of the
-    // file-level checks and of the header's rules, and the dispatch entry;
-    // for the trailer: the errors of its rules.
+    // that decided it, in a table of a few slots found by hashing the
+    // header's bytes: a file repeats a few headers (one per record type and
+    // transaction type, say) from line to line. A slot holds what the header
+    // decided (the errors of the file-level checks and of the header's rules,
+    // the dispatch entry, the presence column) and, beside it, the errors the
+    // trailer's rules gave the last trailer met under that header.
     class MemoCadre {
     public:
         struct Resultat {
@@ -191,21 +192,31 @@ private:
             int aiguillage = 0;
             int colonne = 0;  // the presence column of the transaction type
         };
-        // The bytes that decide the result, as (first byte, count) ranges of
-        // the line; the memo stays off when they do not fit its key.
-        void definir(const std::vector<std::pair<int, int>>& plages);
-        // The result kept for the line's bytes, or nullptr. The line lies in a
-        // buffer with a margin of 8 bytes past its 256.
+        // The bytes that decide the header's and the trailer's answers, as
+        // (first byte, count) ranges of the line; the memo stays off when
+        // they do not fit its keys.
+        void definir(const std::vector<std::pair<int, int>>& entete, const std::vector<std::pair<int, int>>& fin);
+        // The header's result kept for the line's bytes, or nullptr. The line
+        // lies in a buffer with a margin of 8 bytes past its 256.
         const Resultat* trouver(const char* ligne);
-        // Keeps a result for the line looked up last.
+        // Keeps a result for the header looked up last.
         void garder(const Resultat& r);
+        // The trailer's errors kept, under the header looked up last, for the
+        // line's trailer bytes, or nullptr; `n` their number.
+        const int* trouverFin(const char* ligne, int& n);
+        // Keeps the trailer's errors of the line looked up last.
+        void garderFin(const int* codes, int n);
 
     private:
-        static constexpr int MOTS = 16;  // a key of up to 128 bytes
+        static constexpr int MOTS = 16;     // a header key of up to 128 bytes
+        static constexpr int MOTS_FIN = 6;  // a trailer key of up to 48 bytes
         struct Case {
             std::uint64_t cle[MOTS];
             Resultat resultat;
             bool plein = false;
+            std::uint64_t cleFin[MOTS_FIN];
+            int codesFin[MAX_ERREURS];
+            int nFin = -1;  // -1: no trailer kept
         };
         static constexpr int NB_CASES = 256;
         // The key's words: where each is read in the line, and which of its
@@ -214,14 +225,19 @@ private:
             int debut;
             std::uint64_t masque;
         };
-        std::vector<Mot> mots_;
-        int nbMots_ = 0;
-        bool actif_ = false;
+        static std::vector<Mot> mots(const std::vector<std::pair<int, int>>& plages);
+        std::vector<Mot> mots_, motsFin_;
+        int nbMots_ = 0, nbMotsFin_ = 0;
+        bool actif_ = false, actifFin_ = false;
         std::uint64_t cle_[MOTS] = {};
+        std::uint64_t cleFin_[MOTS_FIN] = {};
         Case* derniere_ = nullptr;
+        bool courante_ = false;  // derniere_ holds the header looked up last
         std::vector<Case> cases_;
     };
-    int verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre);
+    // The trailer's rules over the line, or the errors they gave an earlier
+    // line of the same header and trailer.
+    int verifierFin(int nb);
     // The file-level checks of a line after the first (135, 110, 85, 129, 109).
     void controlesDeFichier(int numeroLigne);
     int erreursDeLigne(int nb);
@@ -271,7 +287,7 @@ private:
     bool ligneImprimable_ = false;  // as read: no character outside 0x20-0x7E
     char resultat_ = '0';  // the program's result digit, asked of the pack once
     bool appariement_ = false;  // the pack's EXP1/EXP2 and EGET/RATA pairing, asked once
-    MemoCadre memoEntete_, memoFin_;
+    MemoCadre memoCadre_;
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};
     RapportConsole rapportDetaille_{dgVisu};

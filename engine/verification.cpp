@@ -88,31 +88,27 @@ int Moteur::parcourir(int nb, const Plan& p, int col, char lettre) {
 
 // The frame's rules read nothing but the frame of the line (the header rules
 // the header, the trailer rules the trailer and E6) and the FICH record, and
-// they leave the values as cut: a line whose frame bytes repeat those of the
-// line verified before gets the errors that line got, without the rules
-// being applied again. Files repeat their frame from line to line, so this
-// is most lines. With a report every row is walked, as the report tells them.
-int Moteur::verifierCadre(int nb, const Plan& p, MemoCadre& memo, char lettre) {
-    if (rapportCourant_ != nullptr) return verifPlan(nb, p, nullptr, lettre);
+// they leave the values as cut: a line whose frame bytes repeat those of an
+// earlier line gets the errors that line got, without the rules being applied
+// again. Files repeat their frame from line to line, so this is most lines.
+// With a report every row is walked, as the report tells them.
+int Moteur::verifierFin(int nb) {
+    if (rapportCourant_ != nullptr) return verifPlan(nb, planFin, nullptr, 'F');
     if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
-    if (const MemoCadre::Resultat* connu = memo.trouver(tampon)) {
-        for (int k = 0; k < connu->n && nb < MAX_ERREURS; ++k) codeErreur[nb++] = connu->codes[k];
+    int n = 0;
+    if (const int* connus = memoCadre_.trouverFin(tampon, n)) {
+        for (int k = 0; k < n && nb < MAX_ERREURS; ++k) codeErreur[nb++] = connus[k];
         return nb;
     }
     const int debut = nb;
-    nb = parcourir<false>(nb, p, COLONNE_SANS_TYPE, lettre);
-    // A walk cut short by the tenth error does not know the frame's whole
+    nb = parcourir<false>(nb, planFin, COLONNE_SANS_TYPE, 'F');
+    // A walk cut short by the tenth error does not know the trailer's whole
     // answer: it is not kept.
-    if (nb < MAX_ERREURS) {
-        MemoCadre::Resultat r;
-        r.n = nb - debut;
-        std::memcpy(r.codes, codeErreur + debut, static_cast<std::size_t>(r.n) * sizeof *r.codes);
-        memo.garder(r);
-    }
+    if (nb < MAX_ERREURS) memoCadre_.garderFin(codeErreur + debut, nb - debut);
     return nb;
 }
 
-void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) {
+std::vector<Moteur::MemoCadre::Mot> Moteur::MemoCadre::mots(const std::vector<std::pair<int, int>>& plages) {
     // Ranges sorted and merged: each byte read once.
     std::vector<std::pair<int, int>> r = plages;
     std::sort(r.begin(), r.end());
@@ -125,20 +121,30 @@ void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& plages) 
             fusion.emplace_back(debut, largeur);
         }
     }
-    mots_.clear();
+    std::vector<Mot> m;
     for (const auto& [debut, largeur] : fusion) {
         for (int o = 0; o < largeur; o += 8) {
             const int reste = largeur - o;
-            mots_.push_back({debut + o, reste >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * reste)) - 1});
+            m.push_back({debut + o, reste >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * reste)) - 1});
         }
     }
+    return m;
+}
+
+void Moteur::MemoCadre::definir(const std::vector<std::pair<int, int>>& entete,
+                                const std::vector<std::pair<int, int>>& fin) {
+    mots_ = mots(entete);
+    motsFin_ = mots(fin);
     nbMots_ = static_cast<int>(mots_.size());
+    nbMotsFin_ = static_cast<int>(motsFin_.size());
     actif_ = nbMots_ <= MOTS && std::endian::native == std::endian::little;
+    actifFin_ = actif_ && nbMotsFin_ <= MOTS_FIN;
     if (actif_) cases_.assign(NB_CASES, Case{});
 }
 
 const Moteur::MemoCadre::Resultat* Moteur::MemoCadre::trouver(const char* ligne) {
     derniere_ = nullptr;
+    courante_ = false;
     if (!actif_) return nullptr;
     // The bytes read by words of eight (the bytes past a range's end
     // cleared), mixed into a slot number as they come.
@@ -155,6 +161,7 @@ const Moteur::MemoCadre::Resultat* Moteur::MemoCadre::trouver(const char* ligne)
     if (!c.plein) return nullptr;
     for (int i = 0; i < nbMots_; ++i)
         if (c.cle[i] != cle_[i]) return nullptr;
+    courante_ = true;
     return &c.resultat;
 }
 
@@ -163,6 +170,30 @@ void Moteur::MemoCadre::garder(const Resultat& r) {
     std::memcpy(derniere_->cle, cle_, sizeof cle_);
     derniere_->resultat = r;
     derniere_->plein = true;
+    derniere_->nFin = -1;
+    courante_ = true;
+}
+
+const int* Moteur::MemoCadre::trouverFin(const char* ligne, int& n) {
+    if (!courante_ || !actifFin_) return nullptr;
+    bool pareil = derniere_->nFin >= 0;
+    for (int k = 0; k < nbMotsFin_; ++k) {
+        std::uint64_t mot = 0;
+        std::memcpy(&mot, ligne + motsFin_[static_cast<std::size_t>(k)].debut, sizeof mot);
+        mot &= motsFin_[static_cast<std::size_t>(k)].masque;
+        cleFin_[k] = mot;
+        pareil = pareil && derniere_->cleFin[k] == mot;
+    }
+    if (!pareil) return nullptr;
+    n = derniere_->nFin;
+    return derniere_->codesFin;
+}
+
+void Moteur::MemoCadre::garderFin(const int* codes, int n) {
+    if (!courante_ || !actifFin_) return;
+    std::memcpy(derniere_->cleFin, cleFin_, sizeof cleFin_);
+    std::memcpy(derniere_->codesFin, codes, static_cast<std::size_t>(n) * sizeof *codes);
+    derniere_->nFin = n;
 }
 
 int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, const char* valE5,
