@@ -102,6 +102,17 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
     if (!litAilleurs(planEntete, false) && !litAilleurs(planFin, true)) {
         memoCadre_.definir(champs(planEntete), champs(planFin));
     }
+    for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) {
+        const sAiguillage& e = p.tAiguillage[i];
+        const std::vector<Plan::Decoupe>& d = plansCorps[static_cast<std::size_t>(i)].decoupes;
+        auto largeur = [&d](numCorpsVSE c) {
+            return static_cast<std::size_t>(c) < d.size() ? d[static_cast<std::size_t>(c)].largeur : -1;
+        };
+        Identification id{largeur(C1), e.champErrC7, e.champErrC8, false};
+        const bool c1c2 = (id.lgC1 == 2 && largeur(C2) == 12) || (id.lgC1 == 4 && largeur(C2) == 3);
+        id.usuelle = c1c2 && (id.c7 == CINC || largeur(id.c7) == 2) && (id.c8 == CINC || largeur(id.c8) == 12);
+        identifications_.push_back(id);
+    }
     resultat_ = p.delvoranRES();
     appariement_ = p.dependanceVSE() == 1;
     vue_.xdebug = tampon;

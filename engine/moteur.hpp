@@ -298,6 +298,17 @@ private:
         int index = 0;
     };
     std::vector<CaseAiguillage> aiguillage_;
+    // How the ERRE VSE of each dispatch entry identifies the rejected record:
+    // the fields named for C7 and C8 (CINC: blanks), and whether C1 and C2
+    // are 2 and 12 or 4 and 3 wide and those fields 2 and 12 (usuelle).
+    struct Identification {
+        int lgC1 = 0;
+        numCorpsVSE c7 = CINC;
+        numCorpsVSE c8 = CINC;
+        bool usuelle = false;
+    };
+    std::vector<Identification> identifications_;
+    void repondreEntier(char* out, const Identification& id, int nbErreurPassee, const int* codes) const;
     std::size_t caseAiguillage(std::uint32_t cle) const;
 };
 

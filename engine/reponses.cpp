@@ -1,6 +1,7 @@
 // What leaves a run: accepted records, ERRE records answering rejected ones,
 // and the file record written over the first line of the file kept.
 #include <cstdio>
+#include <array>
 #include <cstring>
 #include <type_traits>
 #include <string>
@@ -182,14 +183,82 @@ void Moteur::repondre(char* out, int itAiguil, int nbErreurPassee, const int* co
                      lgC8);
 }
 
+namespace {
+
+// The three digits of every error number from 0 to 999, for "I%03d1".
+constexpr auto TROIS_CHIFFRES = [] {
+    std::array<char, 3000> t{};
+    for (int n = 0; n < 1000; ++n) {
+        t[static_cast<std::size_t>(3 * n)] = static_cast<char>('0' + n / 100);
+        t[static_cast<std::size_t>(3 * n + 1)] = static_cast<char>('0' + n / 10 % 10);
+        t[static_cast<std::size_t>(3 * n + 2)] = static_cast<char>('0' + n % 10);
+    }
+    return t;
+}();
+
+}  // namespace
+
+// The ERRE VSE of a complete line of printable characters whose dispatch
+// entry identifies its records by fields of the usual widths: every piece is
+// a copy of known width, the header's straight from the line (the header's
+// rules leave its values as cut, so each is the line's characters).
+void Moteur::repondreEntier(char* out, const Identification& id, int nbErreurPassee, const int* codes) const {
+    std::memset(out, ' ', LG_VSE);
+    const char* l = tampon;
+    std::memcpy(out, l, 2);             // E1, E2
+    std::memcpy(out + 2, l + 10, 8);    // E4: the receiver
+    std::memcpy(out + 10, l + 2, 8);    // E3: the sender
+    std::memcpy(out + 18, "ERRERRE", 7);
+    out[25] = l[25];                    // E7
+    std::memcpy(out + 26, "INTERFAC", 8);
+    std::memcpy(out + 34, l + 34, 8);   // E9
+    std::memcpy(out + 42, sauvEmetteur, 8);
+    std::memcpy(out + 50, l + 50, 12);  // E11, E12, E13
+    std::memcpy(out + 62, l + 21, 4);   // E6
+    std::memcpy(out + 66, l + 18, 3);   // E5
+    if (id.lgC1 == 2) {
+        std::memcpy(out + 69, valCorpsVSE[C1].valeur, 2);
+        std::memcpy(out + 71, valCorpsVSE[C2].valeur, 12);
+    } else {
+        std::memcpy(out + 69, valCorpsVSE[C1].valeur, 4);
+        std::memcpy(out + 73, valCorpsVSE[C2].valeur, 3);
+    }
+    if (id.c7 != CINC) std::memcpy(out + 97, valCorpsVSE[id.c7].valeur, 2);
+    if (id.c8 != CINC) std::memcpy(out + 99, valCorpsVSE[id.c8].valeur, 12);
+    const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
+    for (int i = 0; i < n; ++i) {
+        char* code = out + 111 + 5 * i;
+        code[0] = 'I';
+        if (codes[i] >= 0 && codes[i] <= 999) {
+            std::memcpy(code + 1, TROIS_CHIFFRES.data() + 3 * codes[i], 3);
+            code[4] = '1';
+        } else {
+            char texte[16];
+            std::snprintf(texte, sizeof texte, "I%03d1", codes[i]);
+            surBlancs(code, texte, 5);
+        }
+    }
+    std::memcpy(out + 230, VSEDate, 26);
+}
+
 void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
     if (nbErreurPassee > MAX_ERREURS) nbErreur = MAX_ERREURS;
-    repondre(erre.place(LG_VSE), itAiguil, nbErreurPassee, codeErreur);
+    const Identification& id = identifications_[static_cast<std::size_t>(itAiguil)];
+    if (ligneEntiere_ && id.usuelle) {
+        repondreEntier(erre.place(LG_VSE), id, nbErreurPassee, codeErreur);
+    } else {
+        repondre(erre.place(LG_VSE), itAiguil, nbErreurPassee, codeErreur);
+    }
 }
 
 void Moteur::faireTamponVSEERR(int codeErr, int itAiguil) {
     if (itAiguil == pack.ERR_AIGUILLAGE()) interne::sansIdentifiant(valCorpsVSE);
-    repondre(sauvTamponVSE, itAiguil, 1, &codeErr);
+    const Identification& id = identifications_[static_cast<std::size_t>(itAiguil)];
+    if (ligneEntiere_ && id.usuelle) {
+        repondreEntier(sauvTamponVSE, id, 1, &codeErr);
+    } else {
+        repondre(sauvTamponVSE, itAiguil, 1, &codeErr);
+    }
     sauvTamponVSE[LG_VSE] = '\0';
 }
 

@@ -129,6 +129,39 @@ LigneLue lireCaractereParCaractere(const std::string& s, std::size_t& pos) {
     return l;
 }
 
+// The frame's rules leave their values as cut: a line's header and trailer
+// values after every frame rule was applied to them are the line's own
+// characters. The answers kept per frame, and the header of an ERRE record
+// copied from the line, rest on it.
+TEST(CheminsOptimises, CadreLaisseSesValeurs) {
+    const std::pair<numEnteteVSE, const char*> entetes[] = {
+        {E3, "OFFICE42"}, {E5, "XYZ"}, {E5, "INF"}, {E6, "ZZZZ"}, {E6, "FICH"}, {E8, "00000000"},
+        {E8, "NORMABEV"}, {E9, "        "}, {E9, "A B"}, {E10, "SPIE0001"}, {E12, "5"}, {E13, "X"}};
+    const std::pair<numFinVSE, const char*> fins[] = {
+        {F1, "00002024"}, {F1, "  122024"}, {F1, "310220 4"}, {F2, "246060"}, {F2, " 1    "}, {F3, "024"}, {F5, "+"}};
+    for (const outils::Programme p : outils::tousLesProgrammes) {
+        outils::Banc m(outils::packDe(p));
+        m->traitement(outils::fich(p, 1).ligne().c_str(), noVisu, 1, FORMAT_UNIX);
+        std::vector<std::string> lignes;
+        for (const char* type : {"NAIS", "ENTR", "SORT", "AVER", "ABAT", "INFO"}) {
+            lignes.push_back(outils::vseType(p, type).ligne());
+            for (const auto& [e, v] : entetes) lignes.push_back(outils::vseType(p, type).avec(e, v).ligne());
+            for (const auto& [f, v] : fins) lignes.push_back(outils::vseType(p, type).avec(f, v).ligne());
+        }
+        for (const std::string& ligne : lignes) {
+            // With a report every frame rule is applied.
+            testing::internal::CaptureStdout();
+            m->traitement(ligne.c_str(), infVisu, 2, FORMAT_UNIX);
+            testing::internal::GetCapturedStdout();
+            valeurVSE entete[NB_ENTETE], fin[NB_FIN];
+            getvseChamps(outils::packDe(p).tEntete, ligne.c_str(), entete, noVisu);
+            getvseChamps(outils::packDe(p).tFin, ligne.c_str(), fin, noVisu);
+            for (int k = 0; k < NB_ENTETE; ++k) ASSERT_STREQ(m->valEnteteVSE[k].valeur, entete[k].valeur) << ligne;
+            for (int k = 0; k < NB_FIN; ++k) ASSERT_STREQ(m->valFinVSE[k].valeur, fin[k].valeur) << ligne;
+        }
+    }
+}
+
 // Both scans of printable characters (sixteen bytes at a time, and by words
 // of eight bytes, the other processors' one) stop where a walk stops, at any
 // offset, whatever byte ends the run.
