@@ -66,12 +66,20 @@ std::size_t interne::imprimables(const char* p, std::size_t n) {
     };
     auto premier = [](int m) { return static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(m))); };
     std::size_t i = 0;
-    for (; i + 32 <= n; i += 32) {
+    // Sixty-four bytes between two branches; the block that holds the end
+    // is searched sixteen bytes at a time.
+    for (; i + 64 <= n; i += 64) {
         const __m128i a = masque(i);
         const __m128i b = masque(i + 16);
-        if (_mm_movemask_epi8(_mm_or_si128(a, b)) != 0) {
+        const __m128i c = masque(i + 32);
+        const __m128i d = masque(i + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) != 0) {
             const int ma = _mm_movemask_epi8(a);
-            return i + (ma != 0 ? premier(ma) : 16 + premier(_mm_movemask_epi8(b)));
+            if (ma != 0) return i + premier(ma);
+            const int mb = _mm_movemask_epi8(b);
+            if (mb != 0) return i + 16 + premier(mb);
+            const int mc = _mm_movemask_epi8(c);
+            return i + (mc != 0 ? 32 + premier(mc) : 48 + premier(_mm_movemask_epi8(d)));
         }
     }
     for (; i + 16 <= n; i += 16) {
