@@ -147,20 +147,31 @@ const Moteur::MemoCadre::Resultat* Moteur::MemoCadre::trouver(const char* ligne)
     courante_ = false;
     if (!actif_) return nullptr;
     // The bytes read by words of eight (the bytes past a range's end
-    // cleared), mixed into a slot number as they come.
-    std::uint64_t h = 0;
-    for (int k = 0; k < nbMots_; ++k) {
+    // cleared), mixed into a slot number as they come. The header of the
+    // frame is eight words: that count is the common case, unrolled.
+    auto lire = [this, ligne](int k) {
         std::uint64_t mot = 0;
         std::memcpy(&mot, ligne + mots_[static_cast<std::size_t>(k)].debut, sizeof mot);
-        mot &= mots_[static_cast<std::size_t>(k)].masque;
-        cle_[k] = mot;
-        h = (h ^ mot) * 0x9E3779B97F4A7C15ULL;
+        return mot & mots_[static_cast<std::size_t>(k)].masque;
+    };
+    std::uint64_t h = 0;
+    if (nbMots_ == 8) {
+        for (int k = 0; k < 8; ++k) {
+            cle_[k] = lire(k);
+            h = (h ^ cle_[k]) * 0x9E3779B97F4A7C15ULL;
+        }
+    } else {
+        for (int k = 0; k < nbMots_; ++k) {
+            cle_[k] = lire(k);
+            h = (h ^ cle_[k]) * 0x9E3779B97F4A7C15ULL;
+        }
     }
     Case& c = cases_[static_cast<std::size_t>(h >> 56)];
     derniere_ = &c;
     if (!c.plein) return nullptr;
-    for (int i = 0; i < nbMots_; ++i)
-        if (c.cle[i] != cle_[i]) return nullptr;
+    std::uint64_t difference = 0;
+    for (int i = 0; i < nbMots_; ++i) difference |= c.cle[i] ^ cle_[i];
+    if (difference != 0) return nullptr;
     courante_ = true;
     return &c.resultat;
 }
