@@ -187,15 +187,15 @@ void Moteur::MemoCadre::garder(const Resultat& r) {
 
 const int* Moteur::MemoCadre::trouverFin(const char* ligne, int& n) {
     if (!courante_ || !actifFin_) return nullptr;
-    bool pareil = derniere_->nFin >= 0;
+    std::uint64_t difference = 0;
     for (int k = 0; k < nbMotsFin_; ++k) {
         std::uint64_t mot = 0;
         std::memcpy(&mot, ligne + motsFin_[static_cast<std::size_t>(k)].debut, sizeof mot);
         mot &= motsFin_[static_cast<std::size_t>(k)].masque;
         cleFin_[k] = mot;
-        pareil = pareil && derniere_->cleFin[k] == mot;
+        difference |= derniere_->cleFin[k] ^ mot;
     }
-    if (!pareil) return nullptr;
+    if (derniere_->nFin < 0 || difference != 0) return nullptr;
     n = derniere_->nFin;
     return derniere_->codesFin;
 }
