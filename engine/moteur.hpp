@@ -214,11 +214,12 @@ private:
             std::uint64_t cle[MOTS];
             Resultat resultat;
             bool plein = false;
+            bool recent = false;  // the slot of its set used last
             std::uint64_t cleFin[MOTS_FIN];
             int codesFin[MAX_ERREURS];
             int nFin = -1;  // -1: no trailer kept
         };
-        static constexpr int NB_CASES = 256;
+        static constexpr int NB_CASES = 256;  // 128 sets of two
         // The key's words: where each is read in the line, and which of its
         // bytes belong to the ranges (the last word of a range is partial).
         struct Mot {

@@ -166,14 +166,28 @@ const Moteur::MemoCadre::Resultat* Moteur::MemoCadre::trouver(const char* ligne)
             h = (h ^ cle_[k]) * 0x9E3779B97F4A7C15ULL;
         }
     }
-    Case& c = cases_[static_cast<std::size_t>(h >> 56)];
-    derniere_ = &c;
-    if (!c.plein) return nullptr;
-    std::uint64_t difference = 0;
-    for (int i = 0; i < nbMots_; ++i) difference |= c.cle[i] ^ cle_[i];
-    if (difference != 0) return nullptr;
-    courante_ = true;
-    return &c.resultat;
+    // Two slots per set, so that two headers whose hashes meet do not put
+    // each other out at every line; a header met anew replaces the one of
+    // the set used least lately.
+    const std::size_t ensemble = static_cast<std::size_t>(h >> 57) * 2;
+    auto meme = [this](const Case& c) {
+        std::uint64_t difference = 0;
+        for (int i = 0; i < nbMots_; ++i) difference |= c.cle[i] ^ cle_[i];
+        return c.plein && difference == 0;
+    };
+    for (std::size_t voie = 0; voie < 2; ++voie) {
+        Case& c = cases_[ensemble + voie];
+        if (meme(c)) {
+            cases_[ensemble + (voie ^ 1)].recent = false;
+            c.recent = true;
+            derniere_ = &c;
+            courante_ = true;
+            return &c.resultat;
+        }
+    }
+    // Not found: the slot to take, should the header's answer be kept.
+    derniere_ = &cases_[ensemble + (cases_[ensemble].recent ? 1 : 0)];
+    return nullptr;
 }
 
 void Moteur::MemoCadre::garder(const Resultat& r) {
@@ -182,6 +196,9 @@ void Moteur::MemoCadre::garder(const Resultat& r) {
     derniere_->resultat = r;
     derniere_->plein = true;
     derniere_->nFin = -1;
+    const std::size_t i = static_cast<std::size_t>(derniere_ - cases_.data());
+    cases_[i ^ 1].recent = false;
+    derniere_->recent = true;
     courante_ = true;
 }
 
