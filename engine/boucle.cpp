@@ -370,8 +370,7 @@ int Moteur::traitement(const char* ligne, int lg, int v, int numeroLigne, int fo
     if (nbErreur == 0) {
         emettreVSE(tampon, format);
     } else {
-        faireFinDeLigne(erre, format);
-        faireVSEERR(it, nbErreur);
+        faireVSEERR(it, nbErreur, format);
     }
     if (r != nullptr) r->finLigne(numeroLigne, nbErreur);
     if (appariement_) dependances(it, numeroLigne);

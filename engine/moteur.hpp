@@ -267,7 +267,10 @@ private:
     void ajouterErreur(Controle c, int noErr, int numero);
     void faireFinDeLigne(FichierEcrit& f, int format);
     void emettreVSE(const char* ligne, int format);
-    void faireVSEERR(int itAiguil, int nbErreurPassee);
+    // Writes a line end, then answers the current VSE by its ERRE VSE.
+    void faireVSEERR(int itAiguil, int nbErreurPassee, int format);
+    // A line end written, and the room for the 256 characters of the next record.
+    char* placeApresFinDeLigne(FichierEcrit& f, int format);
     void faireTamponVSEERR(int codeErr, int itAiguil);
     void repondre(char* out, int itAiguil, int nbErreurPassee, const int* codes) const;
     void ecrireFichierAccepte();

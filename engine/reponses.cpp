@@ -66,9 +66,20 @@ void Moteur::faireFinDeLigne(FichierEcrit& f, int format) {
     }
 }
 
+char* Moteur::placeApresFinDeLigne(FichierEcrit& f, int format) {
+    if (format == FORMAT_DOS) {
+        char* p = f.place(2 + LG_VSE);
+        p[0] = '\r';
+        p[1] = '\n';
+        return p + 2;
+    }
+    char* p = f.place(1 + LG_VSE);
+    p[0] = format == FORMAT_MAC ? '\r' : '\n';
+    return p + 1;
+}
+
 void Moteur::emettreVSE(const char* ligne, int format) {
-    faireFinDeLigne(emis, format);
-    char* sortie = emis.place(LG_VSE);
+    char* sortie = placeApresFinDeLigne(emis, format);
     std::memcpy(sortie, ligne, LG_VSE);  // an accepted line is 256 characters
     if (!(vaut(valEnteteVSE[E6].valeur, "ERRE") && vaut(valEnteteVSE[E5].valeur, "ECQ"))) {
         sortie[76] = resultat_;
@@ -241,13 +252,14 @@ void Moteur::repondreEntier(char* out, const Identification& id, int nbErreurPas
     std::memcpy(out + 230, VSEDate, 26);
 }
 
-void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee) {
+void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee, int format) {
     if (nbErreurPassee > MAX_ERREURS) nbErreur = MAX_ERREURS;
+    char* out = placeApresFinDeLigne(erre, format);
     const Identification& id = identifications_[static_cast<std::size_t>(itAiguil)];
     if (ligneEntiere_ && id.usuelle) {
-        repondreEntier(erre.place(LG_VSE), id, nbErreurPassee, codeErreur);
+        repondreEntier(out, id, nbErreurPassee, codeErreur);
     } else {
-        repondre(erre.place(LG_VSE), itAiguil, nbErreurPassee, codeErreur);
+        repondre(out, itAiguil, nbErreurPassee, codeErreur);
     }
 }
 
