@@ -54,6 +54,25 @@ std::size_t interne::imprimablesParMots(const char* p, std::size_t n) {
     return i;
 }
 
+bool interne::toutImprimable(const char* p, std::size_t n) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i decale = _mm_set1_epi8(0x60);
+    const __m128i borne = _mm_set1_epi8(-34);
+    auto masque = [&](std::size_t k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        return _mm_cmpgt_epi8(_mm_add_epi8(v, decale), borne);
+    };
+    __m128i hors = _mm_setzero_si128();
+    for (; i + 64 <= n; i += 64) {
+        hors = _mm_or_si128(hors, _mm_or_si128(_mm_or_si128(masque(i), masque(i + 16)),
+                                               _mm_or_si128(masque(i + 32), masque(i + 48))));
+    }
+    if (_mm_movemask_epi8(hors) != 0) return false;
+#endif
+    return imprimablesParMots(p + i, n - i) == n - i;
+}
+
 std::size_t interne::imprimables(const char* p, std::size_t n) {
 #if defined(__SSE2__)
     // b + 0x60 as a signed byte is above -34 exactly when b lies outside
@@ -128,7 +147,12 @@ int Moteur::dvranFgets() {
             tampon[0] = '\0';
             return recu.enErreur() ? DVRAN_ERREUR : DVRAN_EOF;
         }
-        const std::size_t i = interne::imprimables(p, n);
+        // The usual line first: 256 printable characters and its end right
+        // after them, all checked in one pass that looks for no end.
+        const std::size_t i = lg == 0 && n > LG_VSE && !imprimable(static_cast<unsigned char>(p[LG_VSE])) &&
+                                      interne::toutImprimable(p, LG_VSE)
+                                  ? static_cast<std::size_t>(LG_VSE)
+                                  : interne::imprimables(p, n);
         garder(p, i);
         if (i == n) {
             recu.avancer(n);

@@ -21,6 +21,8 @@ inline void poser(char* dst, const char* s, int n) {
 // former).
 std::size_t imprimables(const char* p, std::size_t n);
 std::size_t imprimablesParMots(const char* p, std::size_t n);
+// Every one of the n characters at p is printable (no end looked for).
+bool toutImprimable(const char* p, std::size_t n);
 
 // The local time as "JJMMSSAAHHMMSS025        *" (26 characters and a zero).
 void horodatage(char* out, std::size_t taille);

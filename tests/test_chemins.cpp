@@ -177,6 +177,7 @@ TEST(CheminsOptimises, ImprimablesCommeUnParcours) {
                     const char* p = t.data() + debut;
                     ASSERT_EQ(interne::imprimables(p, n), pos) << debut << " " << n << " " << int(c);
                     ASSERT_EQ(interne::imprimablesParMots(p, n), pos) << debut << " " << n << " " << int(c);
+                    ASSERT_EQ(interne::toutImprimable(p, n), pos == n) << debut << " " << n << " " << int(c);
                 }
             }
         }
