@@ -431,11 +431,10 @@ void Moteur::dependances(int it, int numeroLigne) {
     const char* e5 = valEnteteVSE[E5].valeur;
     const char* e6 = valEnteteVSE[E6].valeur;
     const char* c2 = valCorpsVSE[C2].valeur;
-    const bool precedentCre = sauvCodeVSEerr == 0 && vaut(sauvTypeVSE, "CRE");
-    const char* attendu = nullptr;
-    if (precedentCre && vaut(sauvCodeVSE, "EXP1")) attendu = "EXP2";
-    if (precedentCre && vaut(sauvCodeVSE, "EGET")) attendu = "RATA";
-    if (attendu != nullptr) {
+    // The previous line was an accepted EXP1 or EGET creation: this one must
+    // be its EXP2 or RATA creation.
+    if (enAttente_) {
+        const char* attendu = vaut(sauvCodeVSE, "EXP1") ? "EXP2" : "RATA";
         char lien[13] = {};
         poser(lien, c2, 12);  // compared as saved: 12 characters, blank-padded
         if (!(egal(e6, attendu) && vaut(e5, "CRE") && std::memcmp(lien, sauvLienVSE, 12) == 0)) {
@@ -454,7 +453,8 @@ void Moteur::dependances(int it, int numeroLigne) {
         poser(sauvCodeVSE, e6, 4);
         poser(sauvTypeVSE, e5, 3);
     }
-    if (nbErreur == 0 && vaut(e5, "CRE") && (vaut(e6, "EXP1") || vaut(e6, "EGET"))) {
+    enAttente_ = nbErreur == 0 && vaut(e5, "CRE") && (vaut(e6, "EXP1") || vaut(e6, "EGET"));
+    if (enAttente_) {
         poser(sauvLienVSE, c2, 12);
         faireTamponVSEERR(vaut(e6, "EXP1") ? 105 : 138, it);
     }

@@ -291,6 +291,7 @@ private:
     bool ligneImprimable_ = false;  // as read: no character outside 0x20-0x7E
     char resultat_ = '0';  // the program's result digit, asked of the pack once
     bool appariement_ = false;  // the pack's EXP1/EXP2 and EGET/RATA pairing, asked once
+    bool enAttente_ = false;    // the last line was an accepted EXP1 or EGET creation
     MemoCadre memoCadre_;
     Rapport* rapportCourant_ = nullptr;
     RapportConsole rapportInformatique_{infVisu};
