@@ -86,7 +86,11 @@ public:
     // 'C', 'F') the report names.
     int verifPlan(int nbErreurPassee, const Plan& p, const char* valE5, char lettre);
     // The same with the plan's presence column of the transaction type (colonneDe).
-    int verifPlan(int nbErreurPassee, const Plan& p, int colonne, char lettre);
+    int verifPlan(int nbErreurPassee, const Plan& p, int colonne, char lettre) {
+        if (codCaract != 0 || codLong != 0) nbErreurPassee = erreursDeLigne(nbErreurPassee);
+        return rapportCourant_ != nullptr ? parcourir<true>(nbErreurPassee, p, colonne, lettre)
+                                          : parcourir<false>(nbErreurPassee, p, colonne, lettre);
+    }
     static int colonneDe(const char* e5);
     // The same for a layout table and values cut by it, reported as `visu` asks.
     int verifChamps(int visu, int nbErreurPassee, const Table& t, valeurVSE* valChampsVSE,

@@ -35,10 +35,6 @@ int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
     return verifPlan(nb, p, valE5 != nullptr ? colonneDe(valE5) : COLONNE_SANS_TYPE, lettre);
 }
 
-int Moteur::verifPlan(int nb, const Plan& p, int col, char lettre) {
-    if (codCaract != 0 || codLong != 0) nb = erreursDeLigne(nb);
-    return rapportCourant_ != nullptr ? parcourir<true>(nb, p, col, lettre) : parcourir<false>(nb, p, col, lettre);
-}
 
 int Moteur::colonneDe(const char* e5) {
     const int col = colonnePresence(e5);
@@ -231,5 +227,8 @@ int Moteur::verifChamps(int v, int nb, const Table& t, valeurVSE* valChampsVSE, 
     choisirRapport(v);
     return verifPlan(nb, p, valE5, premLettre[0]);
 }
+
+template int Moteur::parcourir<true>(int, const Plan&, int, char);
+template int Moteur::parcourir<false>(int, const Plan&, int, char);
 
 }  // namespace vse
