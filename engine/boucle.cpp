@@ -70,7 +70,7 @@ bool interne::toutImprimable(const char* p, std::size_t n) {
     }
     if (_mm_movemask_epi8(hors) != 0) return false;
 #endif
-    return imprimablesParMots(p + i, n - i) == n - i;
+    return i == n || imprimablesParMots(p + i, n - i) == n - i;
 }
 
 std::size_t interne::imprimables(const char* p, std::size_t n) {
