@@ -97,7 +97,10 @@ public:
                     const char* valE5, const char* premLettre);
     // The ERRE VSE answering the current VSE with the given errors (256
     // characters). lgC1 and lgC2: the widths of the identification fields C1
-    // and C2 in the rejected record's layout (0: as cut).
+    // and C2 in the rejected record's layout (0: as cut); lgC7 and lgC8 those
+    // of the fields named for C7 and C8. `entiers`: every value given holds
+    // its field's whole width (a complete line of printable characters), so
+    // each is copied as it stands.
     void construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
                           const valeurVSE* lvalEnteteVSE, const valeurVSE* lvalCorpsVSE,
                           const int* lcodeErreur, int lgC1 = 0, int lgC2 = 0, bool entiers = false, int lgC7 = 0,

@@ -35,7 +35,6 @@ int Moteur::verifPlan(int nb, const Plan& p, const char* valE5, char lettre) {
     return verifPlan(nb, p, valE5 != nullptr ? colonneDe(valE5) : COLONNE_SANS_TYPE, lettre);
 }
 
-
 int Moteur::colonneDe(const char* e5) {
     const int col = colonnePresence(e5);
     return col < 0 ? COLONNE_TYPE_INCONNU : col;
