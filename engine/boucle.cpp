@@ -37,6 +37,16 @@ constexpr std::uint64_t horsImprimables(std::uint64_t x) {
 
 bool imprimable(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
 
+#if defined(__SSE2__)
+// The bytes of the sixteen at p that lie outside 0x20-0x7E, each set to 0xFF:
+// b + 0x60 as a signed byte is above -34 exactly then, so one addition and
+// one comparison per sixteen bytes.
+inline __m128i horsImprimables16(const char* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return _mm_cmpgt_epi8(_mm_add_epi8(v, _mm_set1_epi8(0x60)), _mm_set1_epi8(-34));
+}
+#endif
+
 }  // namespace
 
 std::size_t interne::imprimablesParMots(const char* p, std::size_t n) {
@@ -57,12 +67,7 @@ std::size_t interne::imprimablesParMots(const char* p, std::size_t n) {
 bool interne::toutImprimable(const char* p, std::size_t n) {
     std::size_t i = 0;
 #if defined(__SSE2__)
-    const __m128i decale = _mm_set1_epi8(0x60);
-    const __m128i borne = _mm_set1_epi8(-34);
-    auto masque = [&](std::size_t k) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-        return _mm_cmpgt_epi8(_mm_add_epi8(v, decale), borne);
-    };
+    auto masque = [p](std::size_t k) { return horsImprimables16(p + k); };
     __m128i hors = _mm_setzero_si128();
     for (; i + 64 <= n; i += 64) {
         hors = _mm_or_si128(hors, _mm_or_si128(_mm_or_si128(masque(i), masque(i + 16)),
@@ -75,14 +80,7 @@ bool interne::toutImprimable(const char* p, std::size_t n) {
 
 std::size_t interne::imprimables(const char* p, std::size_t n) {
 #if defined(__SSE2__)
-    // b + 0x60 as a signed byte is above -34 exactly when b lies outside
-    // 0x20-0x7E: one addition and one comparison per sixteen bytes.
-    const __m128i decale = _mm_set1_epi8(0x60);
-    const __m128i borne = _mm_set1_epi8(-34);
-    auto masque = [&](std::size_t k) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-        return _mm_cmpgt_epi8(_mm_add_epi8(v, decale), borne);
-    };
+    auto masque = [p](std::size_t k) { return horsImprimables16(p + k); };
     auto premier = [](int m) { return static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(m))); };
     std::size_t i = 0;
     // Sixty-four bytes between two branches; the block that holds the end
