@@ -105,12 +105,16 @@ Moteur::Moteur(const Pack& p, const OperationsFichier& operations)
     for (int i = 0; i < p.LEN_AIGUILLAGE; ++i) {
         const sAiguillage& e = p.tAiguillage[i];
         const std::vector<Plan::Decoupe>& d = plansCorps[static_cast<std::size_t>(i)].decoupes;
-        auto largeur = [&d](numCorpsVSE c) {
-            return static_cast<std::size_t>(c) < d.size() ? d[static_cast<std::size_t>(c)].largeur : -1;
+        // A field the layout does not cut is taken as cut (width 0); the
+        // blanks of CINC have the width of their piece.
+        auto largeur = [&d](numCorpsVSE c, int siAucun) {
+            if (c == CINC) return siAucun;
+            return static_cast<std::size_t>(c) < d.size() ? d[static_cast<std::size_t>(c)].largeur : 0;
         };
-        Identification id{largeur(C1), e.champErrC7, e.champErrC8, false};
-        const bool c1c2 = (id.lgC1 == 2 && largeur(C2) == 12) || (id.lgC1 == 4 && largeur(C2) == 3);
-        id.usuelle = c1c2 && (id.c7 == CINC || largeur(id.c7) == 2) && (id.c8 == CINC || largeur(id.c8) == 12);
+        Identification id{largeur(C1, 0), largeur(C2, 0), e.champErrC7, e.champErrC8, largeur(e.champErrC7, 2),
+                          largeur(e.champErrC8, 12), false};
+        id.usuelle = ((id.lgC1 == 2 && id.lgC2 == 12) || (id.lgC1 == 4 && id.lgC2 == 3)) && id.lgC7 == 2 &&
+                     id.lgC8 == 12;
         identifications_.push_back(id);
     }
     resultat_ = p.delvoranRES();

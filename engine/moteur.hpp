@@ -311,12 +311,17 @@ private:
     };
     std::vector<CaseAiguillage> aiguillage_;
     // How the ERRE VSE of each dispatch entry identifies the rejected record:
-    // the fields named for C7 and C8 (CINC: blanks), and whether C1 and C2
-    // are 2 and 12 or 4 and 3 wide and those fields 2 and 12 (usuelle).
+    // the widths of C1 and C2 in its layout (0: as cut), the fields named for
+    // C7 and C8 (CINC: blanks) and their widths (those of the blanks for
+    // CINC), and whether C1 and C2 are 2 and 12 or 4 and 3 wide and those
+    // fields 2 and 12 (usuelle).
     struct Identification {
         int lgC1 = 0;
+        int lgC2 = 0;
         numCorpsVSE c7 = CINC;
         numCorpsVSE c8 = CINC;
+        int lgC7 = 0;
+        int lgC8 = 0;
         bool usuelle = false;
     };
     std::vector<Identification> identifications_;

@@ -94,6 +94,38 @@ inline void surBlancs(char* dst, const char* s, int n) {
     for (int i = 0; i < n && s[i] != '\0'; ++i) dst[i] = s[i];
 }
 
+// The three digits of every error number from 0 to 999, for "I%03d1".
+constexpr auto TROIS_CHIFFRES = [] {
+    std::array<char, 3000> t{};
+    for (int n = 0; n < 1000; ++n) {
+        t[static_cast<std::size_t>(3 * n)] = static_cast<char>('0' + n / 100);
+        t[static_cast<std::size_t>(3 * n + 1)] = static_cast<char>('0' + n / 10 % 10);
+        t[static_cast<std::size_t>(3 * n + 2)] = static_cast<char>('0' + n % 10);
+    }
+    return t;
+}();
+
+// The errors of an ERRE VSE (pieces 23 and 24: each recorded error as
+// "I%03d1", at most ten, over blanks) and its trailer, the run's time stamp.
+void erreursEtDate(char* out, int nbErreurPassee, const int* codes, const char* vseDate) {
+    const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
+    for (int i = 0; i < n; ++i) {
+        // Error 85 gives I0851; a number past 999 keeps its digits, as many
+        // as fit in the five characters.
+        char* code = out + 111 + 5 * i;
+        if (codes[i] >= 0 && codes[i] <= 999) {
+            code[0] = 'I';
+            std::memcpy(code + 1, TROIS_CHIFFRES.data() + 3 * codes[i], 3);
+            code[4] = '1';
+        } else {
+            char texte[16];
+            std::snprintf(texte, sizeof texte, "I%03d1", codes[i]);
+            surBlancs(code, texte, 5);
+        }
+    }
+    std::memcpy(out + 230, vseDate, 26);
+}
+
 }  // namespace
 
 void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC8, int nbErreurPassee,
@@ -153,61 +185,20 @@ void Moteur::construireVSEERR(char* out, const char* champC7, const char* champC
     } else {
         surBlancs(out + 99, champC8, 12);
     }
-    const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
-    for (int i = 0; i < n; ++i) {
-        // "I%03d1": error 85 gives I0851 (a number past 999 keeps its digits,
-        // as many as fit before the trailer).
-        char* code = out + 111 + 5 * i;
-        if (codes[i] >= 0 && codes[i] <= 999) {
-            code[0] = 'I';
-            code[1] = static_cast<char>('0' + codes[i] / 100);
-            code[2] = static_cast<char>('0' + codes[i] / 10 % 10);
-            code[3] = static_cast<char>('0' + codes[i] % 10);
-            code[4] = '1';
-        } else {
-            char texte[16];
-            std::snprintf(texte, sizeof texte, "I%03d1", codes[i]);
-            surBlancs(code, texte, 5);
-        }
-    }
-    std::memcpy(out + 230, VSEDate, 26);
+    erreursEtDate(out, nbErreurPassee, codes, VSEDate);
 }
 
 // The ERRE VSE answering the current VSE, identified as its dispatch entry
 // says: the fields named for C7 and C8 (blanks for CINC), and C1 and C2 at the
 // widths its layout cuts them.
 void Moteur::repondre(char* out, int itAiguil, int nbErreurPassee, const int* codes) const {
-    const sAiguillage& entree = pack.tAiguillage[itAiguil];
-    const char* c7 = entree.champErrC7 == CINC ? "  " : valCorpsVSE[entree.champErrC7].valeur;
-    const char* c8 = entree.champErrC8 == CINC ? "            " : valCorpsVSE[entree.champErrC8].valeur;
-    const std::vector<Plan::Decoupe>& champs = plansCorps[static_cast<std::size_t>(itAiguil)].decoupes;
-    const int lgC1 = champs.size() > 0 ? champs[0].largeur : 0;
-    const int lgC2 = champs.size() > 1 ? champs[1].largeur : 0;
-    // The widths of the fields named for C7 and C8 (the blanks of CINC are theirs).
-    auto largeur = [&champs](numCorpsVSE c, int siAucun) {
-        if (c == CINC) return siAucun;
-        return static_cast<std::size_t>(c) < champs.size() ? champs[static_cast<std::size_t>(c)].largeur : 0;
-    };
-    const int lgC7 = largeur(entree.champErrC7, 2);
-    const int lgC8 = largeur(entree.champErrC8, 12);
-    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, lgC1, lgC2, ligneEntiere_, lgC7,
-                     lgC8);
+    const Identification& id = identifications_[static_cast<std::size_t>(itAiguil)];
+    const char* c7 = id.c7 == CINC ? "  " : valCorpsVSE[id.c7].valeur;
+    const char* c8 = id.c8 == CINC ? "            " : valCorpsVSE[id.c8].valeur;
+    construireVSEERR(out, c7, c8, nbErreurPassee, valEnteteVSE, valCorpsVSE, codes, id.lgC1, id.lgC2, ligneEntiere_,
+                     id.lgC7, id.lgC8);
 }
 
-namespace {
-
-// The three digits of every error number from 0 to 999, for "I%03d1".
-constexpr auto TROIS_CHIFFRES = [] {
-    std::array<char, 3000> t{};
-    for (int n = 0; n < 1000; ++n) {
-        t[static_cast<std::size_t>(3 * n)] = static_cast<char>('0' + n / 100);
-        t[static_cast<std::size_t>(3 * n + 1)] = static_cast<char>('0' + n / 10 % 10);
-        t[static_cast<std::size_t>(3 * n + 2)] = static_cast<char>('0' + n % 10);
-    }
-    return t;
-}();
-
-}  // namespace
 
 // The ERRE VSE of a complete line of printable characters whose dispatch
 // entry identifies its records by fields of the usual widths: every piece is
@@ -236,20 +227,7 @@ void Moteur::repondreEntier(char* out, const Identification& id, int nbErreurPas
     }
     if (id.c7 != CINC) std::memcpy(out + 97, valCorpsVSE[id.c7].valeur, 2);
     if (id.c8 != CINC) std::memcpy(out + 99, valCorpsVSE[id.c8].valeur, 12);
-    const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
-    for (int i = 0; i < n; ++i) {
-        char* code = out + 111 + 5 * i;
-        code[0] = 'I';
-        if (codes[i] >= 0 && codes[i] <= 999) {
-            std::memcpy(code + 1, TROIS_CHIFFRES.data() + 3 * codes[i], 3);
-            code[4] = '1';
-        } else {
-            char texte[16];
-            std::snprintf(texte, sizeof texte, "I%03d1", codes[i]);
-            surBlancs(code, texte, 5);
-        }
-    }
-    std::memcpy(out + 230, VSEDate, 26);
+    erreursEtDate(out, nbErreurPassee, codes, VSEDate);
 }
 
 void Moteur::faireVSEERR(int itAiguil, int nbErreurPassee, int format) {
