@@ -492,9 +492,8 @@ bool enUtf8(const char* locale, bool terminal) {
     return minuscules.find("utf-8") != std::string::npos || minuscules.find("utf8") != std::string::npos;
 }
 
-int commande(int argc, char** argv) {
-    const char* nomProgramme = "delvoran";
-    const char* envoye = nullptr;
+LectureOptions lireOptions(int argc, char** argv, std::initializer_list<Option> options, int& suite,
+                           std::string& fautive) {
     int i = 1;
     for (; i < argc; ++i) {
         const std::string a = argv[i];
@@ -505,22 +504,52 @@ int commande(int argc, char** argv) {
         if (a.size() < 2 || a[0] != '-') break;
         if (a == "-v") {
             std::printf("%s\n", DELVORAN_VERSION);
-            return 3;
+            return LectureOptions::version;
         }
-        if (a.compare(0, 2, "-p") == 0 || a.compare(0, 2, "-f") == 0) {
-            const char*& valeur = a[1] == 'p' ? nomProgramme : envoye;
-            if (a.size() > 2) {
-                valeur = argv[i] + 2;
-            } else if (i + 1 < argc) {
-                valeur = argv[++i];
-            } else {
-                ecrire(stderr, USAGE);
-                return 3;
+        const Option* o = nullptr;
+        std::size_t colle = 0;  // where a joined value begins
+        for (const Option& c : options) {
+            const std::string nom = c.nom;
+            if (a == nom) {
+                o = &c;
+                colle = a.size();
+            } else if (c.valeur != nullptr && nom.size() == 2 && a.compare(0, 2, nom) == 0) {
+                o = &c;
+                colle = 2;
+            } else if (c.valeur != nullptr && nom.size() > 2 && a.compare(0, nom.size() + 1, nom + "=") == 0) {
+                o = &c;
+                colle = nom.size() + 1;
             }
-            continue;
+            if (o != nullptr) break;
         }
-        ecrire(stderr, "delvoran-explique: option inconnue " + a + "\n" + USAGE);
-        return 3;
+        if (o == nullptr) {
+            fautive = a;
+            return LectureOptions::inconnue;
+        }
+        if (o->valeur == nullptr) {
+            *o->present = true;
+        } else if (colle < a.size() || a.back() == '=') {
+            *o->valeur = argv[i] + colle;
+        } else if (i + 1 < argc) {
+            *o->valeur = argv[++i];
+        } else {
+            return LectureOptions::valeurManquante;
+        }
+    }
+    suite = i;
+    return LectureOptions::lues;
+}
+
+int commande(int argc, char** argv) {
+    const char* nomProgramme = "delvoran";
+    const char* envoye = nullptr;
+    int i = 1;
+    std::string fautive;
+    switch (lireOptions(argc, argv, {{"-p", &nomProgramme}, {"-f", &envoye}}, i, fautive)) {
+        case LectureOptions::lues: break;
+        case LectureOptions::version: return 3;
+        case LectureOptions::valeurManquante: ecrire(stderr, USAGE); return 3;
+        case LectureOptions::inconnue: ecrire(stderr, "delvoran-explique: option inconnue " + fautive + "\n" + USAGE); return 3;
     }
     if (argc - i != 1) {
         ecrire(stderr, USAGE);

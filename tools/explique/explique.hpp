@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,5 +52,24 @@ void ecrire(std::FILE* f, const std::string& latin1);
 // The command: delvoran-explique [-p programme] [-f fichier envoye] [-v] <fichier reponse>.
 // 0: explained; 1: unreadable, or not an error reply; 3: usage or version.
 int commande(int argc, char** argv);
+
+// One option of a companion command: "-p" takes its value joined ("-pX") or
+// in the next word; "--html" joined after "=" or in the next word; an
+// option without `valeur` is a switch that sets `present`.
+struct Option {
+    const char* nom;
+    const char** valeur = nullptr;
+    bool* present = nullptr;
+};
+enum class LectureOptions {
+    lues,             // the options are read; the words left begin at `suite`
+    version,          // "-v": the version was printed
+    valeurManquante,  // an option lacks its value
+    inconnue,         // `fautive` is no option of the command
+};
+// Reads the options from argv[1] on: "--" ends them, as does the first word
+// that does not begin with "-" (or is just "-").
+LectureOptions lireOptions(int argc, char** argv, std::initializer_list<Option> options, int& suite,
+                           std::string& fautive);
 
 }  // namespace vse::explique

@@ -438,38 +438,13 @@ int commande(int argc, char** argv) {
     bool enJson = false;
     const char* pageHtml = nullptr;
     int i = 1;
-    for (; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--") {
-            ++i;
-            break;
-        }
-        if (a.size() < 2 || a[0] != '-') break;
-        if (a == "-v") {
-            std::printf("%s\n", DELVORAN_VERSION);
-            return 3;
-        }
-        if (a == "--json") {
-            enJson = true;
-        } else if (a == "--html" || a.rfind("--html=", 0) == 0) {
-            if (a.size() > 6) {
-                pageHtml = argv[i] + 7;
-            } else if (i + 1 < argc) {
-                pageHtml = argv[++i];
-            } else {
-                return usage();
-            }
-        } else if (a.rfind("-p", 0) == 0) {
-            if (a.size() > 2) {
-                nomProgramme = argv[i] + 2;
-            } else if (i + 1 < argc) {
-                nomProgramme = argv[++i];
-            } else {
-                return usage();
-            }
-        } else {
-            return usage("delvoran-verifie: option inconnue " + a + "\n");
-        }
+    std::string fautive;
+    switch (explique::lireOptions(argc, argv, {{"-p", &nomProgramme}, {"--json", nullptr, &enJson}, {"--html", &pageHtml}},
+                                  i, fautive)) {
+        case explique::LectureOptions::lues: break;
+        case explique::LectureOptions::version: return 3;
+        case explique::LectureOptions::valeurManquante: return usage();
+        case explique::LectureOptions::inconnue: return usage("delvoran-verifie: option inconnue " + fautive + "\n");
     }
     if (argc - i != 1 || (enJson && pageHtml != nullptr) || (pageHtml != nullptr && *pageHtml == '\0')) return usage();
     const catalogue::Programme* p = catalogue::programme(nomProgramme);
