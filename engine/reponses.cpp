@@ -107,7 +107,7 @@ constexpr auto TROIS_CHIFFRES = [] {
 
 // The errors of an ERRE VSE (pieces 23 and 24: each recorded error as
 // "I%03d1", at most ten, over blanks) and its trailer, the run's time stamp.
-void erreursEtDate(char* out, int nbErreurPassee, const int* codes, const char* vseDate) {
+inline void erreursEtDate(char* out, int nbErreurPassee, const int* codes, const char* vseDate) {
     const int n = nbErreurPassee < 1 ? 0 : (nbErreurPassee > MAX_ERREURS ? MAX_ERREURS : nbErreurPassee);
     for (int i = 0; i < n; ++i) {
         // Error 85 gives I0851; a number past 999 keeps its digits, as many
