@@ -198,8 +198,7 @@ constexpr Liste liste(const tValAutorise (&v)[N], const char* nom = "") {
 
 // What a line buffer must hold past the 256 characters of a line for a plan
 // to cut it: a field of up to 16 characters is copied 16 bytes at a time.
-inline constexpr int MARGE_COUPE = 16;
-inline constexpr int MARGE_LIGNE = MARGE_COUPE;
+inline constexpr int MARGE_LIGNE = 16;
 
 // The cut and check steps of a layout, drawn once from its rows: where each
 // field lies, and one step per row (its rule, list, presence codes and the
@@ -253,7 +252,7 @@ struct Plan {
         for (std::size_t k = 0; ligne != nullptr && k < decoupes.size(); ++k) {
             const Decoupe& d = decoupes[k];
             char* dst = valeurs[k].valeur;
-            (d.largeur <= MARGE_COUPE ? courtes : longues).push_back({ligne + d.debut, dst, dst + d.largeur});
+            (d.largeur <= MARGE_LIGNE ? courtes : longues).push_back({ligne + d.debut, dst, dst + d.largeur});
         }
         for (Etape& e : etapes) {
             e.valeur = valeurs[e.index].valeur;
@@ -269,7 +268,7 @@ struct Plan {
 inline void couper(const Plan& p) {
     for (const Plan::Copie& copie : p.courtes) {
         const Plan::Copie c = copie;  // read once: the copy below may not change it
-        std::memcpy(c.dst, c.src, MARGE_COUPE);
+        std::memcpy(c.dst, c.src, MARGE_LIGNE);
         *c.fin = '\0';
     }
     for (const Plan::Copie& c : p.longues) {
