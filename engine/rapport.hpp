@@ -8,20 +8,6 @@
 
 namespace vse {
 
-// The checks the engine makes by code rather than through a layout row.
-enum class Controle {
-    CentreEmetteur,     // 135: the file's sender may send for the record's centre E8
-    InfoEmetteur,       // 110: information requests from NORM02 or PFOC01 only
-    InfoDestinataire,   // 85: information requests to 031BDN only
-    AbatEmetteur,       // 110: slaughter records from NORM01, OFFICE… or ONICAB… only
-    AbatCentre,         // 129: slaughter records from NORM01 carry E8 NORMABEV
-    FichRepete,         // 109: a FICH record after the first line
-    CodeResultat,       // 51, 64, 806, 807: the result code received in C3
-    FichierPartenaire,  // 182: what partner files to the national base may carry
-    CompteAnnonce,      // 100: the record count announced by the FICH record
-    Appariement,        // 105, 138: an EXP1 or EGET creation without its EXP2 or RATA
-};
-
 // One error recorded by a layout row: its rule failed, or the row is
 // forbidden for the line's transaction type (error 86).
 struct ErreurChamp {

@@ -33,6 +33,27 @@ struct Liste {
     const char* nom = "";  // the list's name, for reports and the error catalogue
 };
 
+// The checks the engine makes by code rather than through a row's rule: the
+// first ten are those the engine reports through its hook as they record an
+// error; then the defects of the line itself, and a body row forbidden for
+// the transaction type, which the hook reports with the line and the row.
+enum class Controle : unsigned char {
+    CentreEmetteur,     // 135: the file's sender may send for the record's centre E8
+    InfoEmetteur,       // 110: information requests from NORM02 or PFOC01 only
+    InfoDestinataire,   // 85: information requests to 031BDN only
+    AbatEmetteur,       // 110: slaughter records from NORM01, OFFICE… or ONICAB… only
+    AbatCentre,         // 129: slaughter records from NORM01 carry E8 NORMABEV
+    FichRepete,         // 109: a FICH record after the first line
+    CodeResultat,       // 51, 64, 806, 807: the result code received in C3
+    FichierPartenaire,  // 182: what partner files to the national base may carry
+    CompteAnnonce,      // 100: the record count announced by the FICH record
+    Appariement,        // 105, 138: an EXP1 or EGET creation without its EXP2 or RATA
+    Caracteres,         // 106: a character outside 0x20-0x7E
+    TropLong,           // 107: a line longer than 256 characters
+    TropCourt,          // 108: a line shorter than 256 characters
+    Presence,           // 86: a body row forbidden for the transaction type
+};
+
 // Record types, in this order (ERTI before ERRE, SORT last).
 enum codeVSE : int {
     ABAT, ACTI, ASSO, AVER, DETE, DETI, ECBO, ECHA, EGET, ENTR, ERTI, ERRE, EXP1, EXP2, FICH,

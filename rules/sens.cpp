@@ -230,7 +230,7 @@ const SensRegle tSens[] = {
 // The checks of the engine, by error number. The programs of the checks that
 // hang on a pack member (the sender list of 135, the pairing of 105 and 138,
 // the result code) are tested against the packs themselves.
-using C = ControleMoteur;
+using C = Controle;
 using enum LieuLu;
 constexpr unsigned TOUS = TOUS_PROGRAMMES;
 const SensControle tControles[] = {
@@ -299,7 +299,7 @@ const char* sensRegle(std::string_view nom, unsigned programme) {
 
 std::span<const SensRegle> sensRegles() { return tSens; }
 
-const SensControle* sensControle(ControleMoteur c, int erreur, unsigned programme) {
+const SensControle* sensControle(Controle c, int erreur, unsigned programme) {
     for (const SensControle& s : tControles) {
         if (s.controle == c && s.erreur == erreur && (s.programmes & programme) != 0) return &s;
     }

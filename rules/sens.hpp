@@ -35,27 +35,6 @@ const char* sensRegle(std::string_view nom, unsigned programme);
 // Every meaning, sorted by name (byte order).
 std::span<const SensRegle> sensRegles();
 
-// The checks the engine makes by code rather than through a row's rule. The
-// first ten are those the engine's report names (in the same order); then the
-// defects of the line itself, and a body row forbidden for the transaction
-// type.
-enum class ControleMoteur : unsigned char {
-    CentreEmetteur,     // 135
-    InfoEmetteur,       // 110 on INFO
-    InfoDestinataire,   // 85
-    AbatEmetteur,       // 110 on ABAT
-    AbatCentre,         // 129
-    FichRepete,         // 109
-    CodeResultat,       // 51, 64, 806, 807
-    FichierPartenaire,  // 182
-    CompteAnnonce,      // 100
-    Appariement,        // 105, 138
-    Caracteres,         // 106
-    TropLong,           // 107
-    TropCourt,          // 108
-    Presence,           // 86
-};
-
 // Where a check reads what it judges.
 enum class LieuLu : unsigned char {
     Ligne,       // the line itself: its length, its characters
@@ -68,7 +47,7 @@ enum class LieuLu : unsigned char {
 
 // One check of the engine, for the programs that make it that way.
 struct SensControle {
-    ControleMoteur controle;
+    Controle controle;
     int erreur;           // the number it records
     unsigned programmes;  // PROG_ bits
     const char* type;     // the record type it concerns, "*" for every record
@@ -82,7 +61,7 @@ struct SensControle {
 
 // The check `c` recording `erreur` in the program `programme` (one PROG_
 // bit), or nullptr.
-const SensControle* sensControle(ControleMoteur c, int erreur, unsigned programme);
+const SensControle* sensControle(Controle c, int erreur, unsigned programme);
 
 // Every check, by error number.
 std::span<const SensControle> sensControles();

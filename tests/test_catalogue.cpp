@@ -116,7 +116,7 @@ TEST(Catalogue, ParcourtUneTableLigneParLigne) {
     // meaning of the presence check.
     const std::string valAut = sensRegle("fVerifValAut", catalogue::DELVORAN);
     const std::string diffNull = sensRegle("fVerifDiffNull", catalogue::DELVORAN);
-    const std::string interdit = sensControle(ControleMoteur::Presence, 86, catalogue::DELVORAN)->sens;
+    const std::string interdit = sensControle(Controle::Presence, 86, catalogue::DELVORAN)->sens;
     std::vector<Ligne> obtenu;
     for (const Entree& e : catalogue::entrees(essai)) {
         if (e.origine != Origine::Corps && e.origine != Origine::Presence) continue;
@@ -223,18 +223,18 @@ TEST(Catalogue, LesControlesDuMoteurSontCeuxQueFontLesPacks) {
 // and FICH fields everywhere, a body field by the record type's layout.
 TEST(Catalogue, LeChampQueLitChaqueControle) {
     const Pack& pack = principal::pack;
-    const auto lieu = [&](ControleMoteur c, int n, std::string_view type) {
+    const auto lieu = [&](Controle c, int n, std::string_view type) {
         const catalogue::Lieu l = catalogue::lieuLu(pack, *sensControle(c, n, catalogue::DELVORAN), type);
         return std::tuple(l.champ, l.debut, l.fin, l.fich);
     };
     using T = std::tuple<std::string, int, int, bool>;
-    EXPECT_EQ(lieu(ControleMoteur::CentreEmetteur, 135, "NAIS"), T("E8", 27, 34, false));
-    EXPECT_EQ(lieu(ControleMoteur::InfoEmetteur, 110, "INFO"), T("FICH E3", 3, 10, true));
-    EXPECT_EQ(lieu(ControleMoteur::CompteAnnonce, 100, "FICH"), T("C3", 95, 100, true));
-    EXPECT_EQ(lieu(ControleMoteur::CodeResultat, 51, "NAIS"), T("C3", 77, 78, false));
-    EXPECT_EQ(lieu(ControleMoteur::Appariement, 105, "EXP1"), T("C2", 65, 76, false));
+    EXPECT_EQ(lieu(Controle::CentreEmetteur, 135, "NAIS"), T("E8", 27, 34, false));
+    EXPECT_EQ(lieu(Controle::InfoEmetteur, 110, "INFO"), T("FICH E3", 3, 10, true));
+    EXPECT_EQ(lieu(Controle::CompteAnnonce, 100, "FICH"), T("C3", 95, 100, true));
+    EXPECT_EQ(lieu(Controle::CodeResultat, 51, "NAIS"), T("C3", 77, 78, false));
+    EXPECT_EQ(lieu(Controle::Appariement, 105, "EXP1"), T("C2", 65, 76, false));
     // A type the program does not know has no body field.
-    EXPECT_EQ(lieu(ControleMoteur::CodeResultat, 51, "QQQQ"), T("C3", 0, 0, false));
+    EXPECT_EQ(lieu(Controle::CodeResultat, 51, "QQQQ"), T("C3", 0, 0, false));
 }
 
 // ---------------------------------------------------------------- outputs

@@ -108,7 +108,7 @@ TEST_F(Explique, LesErreursDuFichier) {
     contient(e.sortie,
              {"1/1 : \xab FICH \xbb, transaction \xab INF \xbb (erreurs du fichier", "I1001 : erreur 100",
               "contr\xf4le du programme sur C3 (positions 95-100)\n          " +
-                  std::string(vse::sensControle(vse::ControleMoteur::CompteAnnonce, 100, vse::PROG_DELVORAN)->sens)},
+                  std::string(vse::sensControle(vse::Controle::CompteAnnonce, 100, vse::PROG_DELVORAN)->sens)},
              "delvoran");
 }
 

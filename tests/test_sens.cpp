@@ -19,20 +19,6 @@ namespace {
 
 using namespace vse;
 
-// The checks the engine's report names are the first ones of the table's
-// enumeration, in the same order.
-constexpr bool memeControle(Controle a, ControleMoteur b) { return static_cast<int>(a) == static_cast<int>(b); }
-static_assert(memeControle(Controle::CentreEmetteur, ControleMoteur::CentreEmetteur) &&
-              memeControle(Controle::InfoEmetteur, ControleMoteur::InfoEmetteur) &&
-              memeControle(Controle::InfoDestinataire, ControleMoteur::InfoDestinataire) &&
-              memeControle(Controle::AbatEmetteur, ControleMoteur::AbatEmetteur) &&
-              memeControle(Controle::AbatCentre, ControleMoteur::AbatCentre) &&
-              memeControle(Controle::FichRepete, ControleMoteur::FichRepete) &&
-              memeControle(Controle::CodeResultat, ControleMoteur::CodeResultat) &&
-              memeControle(Controle::FichierPartenaire, ControleMoteur::FichierPartenaire) &&
-              memeControle(Controle::CompteAnnonce, ControleMoteur::CompteAnnonce) &&
-              memeControle(Controle::Appariement, ControleMoteur::Appariement));
-
 static_assert(PROG_DELVORAN == catalogue::DELVORAN && PROG_DELVORANPF == catalogue::DELVORANPF &&
               PROG_DELVORANL == catalogue::DELVORANL && PROG_DELVORAND == catalogue::DELVORAND);
 
@@ -149,7 +135,7 @@ TEST(Sens, ChaqueControleEtChaqueLigneDuCatalogueOntLeurSens) {
             EXPECT_TRUE((o >= 0x20 && o <= 0x7E) || o >= 0xA0) << "byte " << int(o);
         }
     }
-    EXPECT_EQ(controles, (1u << (static_cast<unsigned>(ControleMoteur::Presence) + 1)) - 1) << "a check without meaning";
+    EXPECT_EQ(controles, (1u << (static_cast<unsigned>(Controle::Presence) + 1)) - 1) << "a check without meaning";
 
     for (const catalogue::Programme& p : catalogue::programmes) {
         for (const catalogue::Entree& e : catalogue::entrees(p)) {

@@ -239,7 +239,7 @@ bool aiguillable(const Pack& pack, const char* type) {
 void parcourir(const Programme& p, const Table& t, Origine origine, char zone, const std::string& type,
                std::vector<Entree>& out) {
     const Pack& pack = *p.pack;
-    const SensControle* presence = sensControle(ControleMoteur::Presence, 86, p.bit);
+    const SensControle* presence = sensControle(Controle::Presence, 86, p.bit);
     const sCorps* champ = nullptr;
     for (int i = 0; i < t.n; ++i) {
         const sCorps& r = t.lignes[i];

@@ -189,8 +189,8 @@ std::string texteValeur(std::string_view v) {
     return r + " \xbb";
 }
 
-std::string constatDeLigne(ControleMoteur c, std::string_view ligne) {
-    if (c == ControleMoteur::Caracteres) {
+std::string constatDeLigne(Controle c, std::string_view ligne) {
+    if (c == Controle::Caracteres) {
         for (std::size_t i = 0; i < ligne.size(); ++i) {
             const auto o = static_cast<unsigned char>(ligne[i]);
             if (o >= 0x20 && o <= 0x7E) continue;

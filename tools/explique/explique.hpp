@@ -35,7 +35,7 @@ std::string_view lu(std::string_view enregistrement, int debut, int fin);
 std::string texteValeur(std::string_view v);
 // What a check of the line itself (106, 107, 108) found in a whole line: its
 // length, or its first character outside 0x20-0x7E and where.
-std::string constatDeLigne(ControleMoteur c, std::string_view ligne);
+std::string constatDeLigne(Controle c, std::string_view ligne);
 
 // Whether the command writes UTF-8 rather than Latin-1 on a stream. `locale`
 // is the first of LC_ALL, LC_CTYPE, LANG that is set (nullptr when none is).

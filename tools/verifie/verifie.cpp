@@ -55,11 +55,6 @@ std::string sansBlancsFinaux(std::string_view s) {
     return std::string(s);
 }
 
-// The engine's report names its checks in the order of the table of meanings.
-ControleMoteur enClair(Controle c) { return static_cast<ControleMoteur>(static_cast<int>(c)); }
-static_assert(static_cast<int>(Controle::CentreEmetteur) == static_cast<int>(ControleMoteur::CentreEmetteur) &&
-              static_cast<int>(Controle::Appariement) == static_cast<int>(ControleMoteur::Appariement));
-
 // The k-th positioned row of a table (the field the engine cuts k-th), or nullptr.
 const sCorps* champCoupe(const Table& t, int k) {
     for (int i = 0; i < t.n; ++i) {
@@ -93,14 +88,14 @@ public:
 
     void defautDeLigne(int noErr, bool enregistre) override {
         if (!enregistre) return;
-        const ControleMoteur c = noErr == 106   ? ControleMoteur::Caracteres
-                                 : noErr == 107 ? ControleMoteur::TropLong
-                                                : ControleMoteur::TropCourt;
+        const Controle c = noErr == 106   ? Controle::Caracteres
+                                 : noErr == 107 ? Controle::TropLong
+                                                : Controle::TropCourt;
         const std::string_view l = texte(courante_);
         Erreur e;
         e.numero = noErr;
         e.ligne = courante_;
-        if (c == ControleMoteur::Caracteres) {
+        if (c == Controle::Caracteres) {
             for (std::size_t i = 0; i < l.size(); ++i) {
                 const auto o = static_cast<unsigned char>(l[i]);
                 if (o < 0x20 || o > 0x7E) {
@@ -108,7 +103,7 @@ public:
                     break;
                 }
             }
-        } else if (c == ControleMoteur::TropLong) {
+        } else if (c == Controle::TropLong) {
             e.debut = LG_VSE + 1;
             e.fin = static_cast<int>(l.size());
         } else {
@@ -132,7 +127,7 @@ public:
         e.valeur = explique::lu(texte(courante_), ec.debut, ec.fin);
         const char* nom = ec.rangee->nomRegle != nullptr ? ec.rangee->nomRegle : "";
         if (ec.presence != 0) {
-            const SensControle* s = sensControle(ControleMoteur::Presence, 86, programme_.bit);
+            const SensControle* s = sensControle(Controle::Presence, 86, programme_.bit);
             if (s != nullptr) e.sens = s->sens;
         } else {
             e.regle = nom;
@@ -145,7 +140,7 @@ public:
         Erreur e;
         e.numero = noErr;
         e.ligne = numero;
-        if (const SensControle* s = sensControle(enClair(c), noErr, programme_.bit)) {
+        if (const SensControle* s = sensControle(c, noErr, programme_.bit)) {
             e.sens = s->sens;
             const catalogue::Lieu l = catalogue::lieuLu(*programme_.pack, *s, explique::lu(texte(numero), 22, 25));
             e.zone = l.zone;
