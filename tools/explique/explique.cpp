@@ -45,11 +45,6 @@ std::string_view zone(std::string_view e, int de, int a) {
     return e.substr(static_cast<std::size_t>(de - 1), static_cast<std::size_t>(a - de + 1));
 }
 
-std::string sansBlancsFinaux(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return std::string(s);
-}
-
 // A value between guillemets, or "(blanc)" when it is all blanks.
 std::string valeur(std::string_view s) {
     const std::string v = sansBlancsFinaux(s);
@@ -67,14 +62,6 @@ std::string nomChamp(numCorpsVSE c) {
     std::string n = "C";
     n += std::to_string(static_cast<int>(c) + 1);
     return n;
-}
-
-// The dispatch entry of a record type, or nullptr.
-const sAiguillage* entreeDe(const Pack& pack, std::string_view type) {
-    for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
-        if (type == pack.tAiguillage[i].nomVSE) return &pack.tAiguillage[i];
-    }
-    return nullptr;
 }
 
 bool contientMot(const std::string& mots, std::string_view mot) {
@@ -170,6 +157,25 @@ std::string_view lu(std::string_view e, int debut, int fin) {
     return e.substr(d, static_cast<std::size_t>(fin - debut + 1));
 }
 
+std::string sansBlancsFinaux(std::string_view s) {
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return std::string(s);
+}
+
+const sCorps* champCoupe(const Table& t, int k) {
+    for (int i = 0; i < t.n; ++i) {
+        if (t.lignes[i].debut != 0 && k-- == 0) return &t.lignes[i];
+    }
+    return nullptr;
+}
+
+const sAiguillage* entreeDe(const Pack& pack, std::string_view type) {
+    for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
+        if (type == pack.tAiguillage[i].nomVSE) return &pack.tAiguillage[i];
+    }
+    return nullptr;
+}
+
 std::string texteValeur(std::string_view v) {
     if (v.empty()) return "(absente : ligne trop courte)";
     if (v.find_first_not_of(' ') == std::string_view::npos) {
@@ -217,13 +223,6 @@ std::string piece(std::string_view l, int debut, int largeur) {
     }
     r.resize(static_cast<std::size_t>(largeur), ' ');
     return r;
-}
-
-const sCorps* champCoupe(const Table& t, int k) {
-    for (int i = 0; i < t.n; ++i) {
-        if (t.lignes[i].debut != 0 && k-- == 0) return &t.lignes[i];
-    }
-    return nullptr;
 }
 
 // The k-th field a layout cuts from a record, at the width of the ERRE

@@ -29,6 +29,12 @@ Explication expliquer(std::string_view contenu, const catalogue::Programme& p,
 // The characters `debut` to `fin` (1-based, inclusive) of a record, as far as
 // it holds them.
 std::string_view lu(std::string_view enregistrement, int debut, int fin);
+// The text without the blanks that end it.
+std::string sansBlancsFinaux(std::string_view s);
+// The k-th positioned row of a table (the field the engine cuts k-th), or nullptr.
+const sCorps* champCoupe(const Table& t, int k);
+// The dispatch entry of a record type, or nullptr (the closing entry too).
+const sAiguillage* entreeDe(const Pack& pack, std::string_view type);
 // A value read, for a person: between guillemets, bytes outside the printable
 // ones as \xNN; "(n blancs)" when it is all blanks, "(absente : ligne trop
 // courte)" when empty. Latin-1.

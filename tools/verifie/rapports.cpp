@@ -75,10 +75,6 @@ char dessine(char c) {
     return (o < 0x20 || (o >= 0x7F && o < 0xA0)) ? '\xb7' : c;
 }
 
-std::string sansBlancsFinaux(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
 
 // ---------------------------------------------------------------- text
 
@@ -108,7 +104,7 @@ std::string texteErreurs(const Rejet& r) {
             marquee = marquee || m[static_cast<std::size_t>(p)];
         }
         t += rangee + "\n";
-        if (marquee) t += sansBlancsFinaux(marque) + "\n";
+        if (marquee) t += explique::sansBlancsFinaux(marque) + "\n";
     }
     return t;
 }
@@ -116,7 +112,7 @@ std::string texteErreurs(const Rejet& r) {
 std::string identification(const Rejet& r) {
     std::string s;
     for (const auto& [nom, valeur] : r.identification) {
-        const std::string v = sansBlancsFinaux(valeur);
+        const std::string v = explique::sansBlancsFinaux(valeur);
         s += (s.empty() ? "" : ", ") + nom + " " + (v.empty() ? std::string("(blanc)") : "\xab " + v + " \xbb");
     }
     return s.empty() ? "aucune (type sans table : blancs dans l'ERRE)" : s;

@@ -50,29 +50,6 @@ std::vector<std::string_view> lignesLues(std::string_view c) {
     return r;
 }
 
-std::string sansBlancsFinaux(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return std::string(s);
-}
-
-// The k-th positioned row of a table (the field the engine cuts k-th), or nullptr.
-const sCorps* champCoupe(const Table& t, int k) {
-    for (int i = 0; i < t.n; ++i) {
-        if (t.lignes[i].debut != 0 && k-- == 0) return &t.lignes[i];
-    }
-    return nullptr;
-}
-
-// The dispatch entry of a record, found as the engine finds it: by its E6 as
-// cut (four characters, fewer on a short line); nullptr for the closing entry.
-const sAiguillage* entreeDe(const Pack& pack, std::string_view ligne) {
-    const std::string_view e6 = explique::lu(ligne, 22, 25);
-    for (int i = 0; i < pack.ERR_AIGUILLAGE(); ++i) {
-        if (e6 == pack.tAiguillage[i].nomVSE) return &pack.tAiguillage[i];
-    }
-    return nullptr;
-}
-
 // The report of the run: every error recorded, with the line it is about,
 // the field and its positions, the value the line holds there and the
 // meaning of the rule or check.
@@ -184,16 +161,17 @@ Rejet rejet(const Pack& pack, int numero, std::string_view l, std::vector<Erreur
     Rejet r;
     r.ligne = numero;
     r.enregistrement = std::string(l.substr(0, std::min(l.size(), LG)));
-    r.type = sansBlancsFinaux(explique::lu(l, 22, 25));
-    r.transaction = sansBlancsFinaux(explique::lu(l, 19, 21));
+    r.type = explique::sansBlancsFinaux(explique::lu(l, 22, 25));
+    r.transaction = explique::sansBlancsFinaux(explique::lu(l, 19, 21));
     r.erreurs = std::move(erreurs);
-    const sAiguillage* a = numero == 1 ? nullptr : entreeDe(pack, l);
+    // Found as the engine finds it: by E6 as cut (four characters, fewer on a short line).
+    const sAiguillage* a = numero == 1 ? nullptr : explique::entreeDe(pack, explique::lu(l, 22, 25));
     if (a == nullptr) return r;
     std::vector<int> champs = {0, 1};
     if (a->champErrC7 != CINC) champs.push_back(a->champErrC7);
     if (a->champErrC8 != CINC) champs.push_back(a->champErrC8);
     for (const int k : champs) {
-        if (const sCorps* c = champCoupe(a->tabVerif, k)) {
+        if (const sCorps* c = explique::champCoupe(a->tabVerif, k)) {
             // Built by appending: g++ 12 at -O3 warns (-Wrestrict) on a
             // literal + std::string it inlines, wrongly.
             std::string nom(1, 'C');
